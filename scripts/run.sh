@@ -9,10 +9,12 @@ bash "$top/scripts/install-deps.sh"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 cli=$build/bin/kirvos-cli
-example=$top/examples/three-span-roof.ws1
+example=$top/examples/roof_three_spans.ws1
 if [ ! -x "$cli" ] || [ ! -f "$example" ]; then
   echo "Built the core libraries and their tests; the command-line design of the example is not in place yet."
   exit 0
 fi
-"$cli" design "$example" --report "$build/three-span-roof-report.txt"
-echo "Report written to $build/three-span-roof-report.txt"
+# The report (--report) joins the command line with the report writers; until then the design table
+# is printed and the results are written as JSON.
+"$cli" design "$example" --json "$build/roof_three_spans.json"
+echo "Results written to $build/roof_three_spans.json"

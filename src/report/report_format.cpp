@@ -1,0 +1,69 @@
+#include "report/report_format.h"
+
+#include <cctype>
+#include <vector>
+
+#include "records/number_format.h"
+
+namespace kirvos {
+
+namespace {
+
+void AppendValue(std::string& out, const FormatArg& arg, char conversion, int precision)
+{
+    if (const auto* text = std::get_if<std::string_view>(&arg)) {
+        std::string_view shown = *text;
+        if (conversion == 's' && precision >= 0 && static_cast<std::size_t>(precision) < shown.size())
+            shown = shown.substr(0, static_cast<std::size_t>(precision));
+        out += shown;
+    } else if (const auto* integer = std::get_if<long long>(&arg)) {
+        if (conversion == 'f')
+            AppendReal(out, static_cast<double>(*integer), precision < 0 ? 6 : precision);
+        else
+            AppendInt(out, *integer);
+    } else if (const auto* real = std::get_if<double>(&arg)) {
+        if (conversion == 'd')
+            AppendInt(out, static_cast<long long>(*real));
+        else
+            AppendReal(out, *real, precision < 0 ? 6 : precision);
+    }
+}
+
+}  // namespace
+
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args)
+{
+    std::string out;
+    out.reserve(format.size() + 16);
+    auto next = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') {
+            out += format[i];
+            continue;
+        }
+        std::size_t j = i + 1;
+        if (j < format.size() && format[j] == '%') {
+            out += '%';
+            i = j;
+            continue;
+        }
+        int precision = -1;
+        if (j < format.size() && format[j] == '.') {
+            precision = 0;
+            ++j;
+            while (j < format.size() && std::isdigit(static_cast<unsigned char>(format[j])))
+                precision = precision * 10 + (format[j++] - '0');
+        }
+        if (j >= format.size() || (format[j] != 's' && format[j] != 'd' && format[j] != 'f')) {
+            // Not a conversion this program uses: keep it literally.
+            out.append(format.substr(i, j - i));
+            i = j - 1;
+            continue;
+        }
+        if (next != args.end()) AppendValue(out, *next++, format[j], precision);
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace kirvos
