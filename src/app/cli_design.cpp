@@ -85,11 +85,10 @@ std::string ProgramPathFor(const DesignOptions& options) {
     return error ? std::string() : self.string();
 }
 
+// The part's thickness as the design window names it after a calculation ("" when none is chosen).
 std::string ThicknessName(const KAIKKI_data& model, int index) {
-    const ProfiiliArvot* data = SelectedProfileData(model);
-    const int m = ThicknessLine(model.SheetParts, index);
-    if (!data || m > data->LineCount(11)) return "";
-    return data->Line(11, m);
+    const char* label = model.SheetParts.Text(index, PiirtoOsatVektori::kLabel);
+    return label != nullptr && model.SheetParts.Int(index, PiirtoOsatVektori::kThickness) > 0 ? label : "";
 }
 
 void PrintPartTable(const KAIKKI_data& model) {
@@ -237,16 +236,11 @@ int RunDesignCommand(int argc, char** argv) {
     if (const int usage = ParseOptions(argc, argv, options); usage != 0) return usage;
 
     KAIKKI_data model(ProgramPathFor(options));
-    const int startStandard = model.StandardIndex;
     std::string message;
-    if (const int code = model.ReadProjectFile(options.file, message); code != 0) {
+    if (const int code = model.OpenProjectFile(options.file, message); code != 0) {
         std::fprintf(stderr, "kirvos-cli design: %s: %s (code %d)\n", options.file.c_str(), message.c_str(), code);
         return 1;
     }
-    // As after opening in the window: a project of another standard needs that standard's profiles.
-    model.SheetParts.ResetWorking("");
-    if (model.StandardIndex != startStandard) model.LoadProfiles(model.StandardIndex);
-    model.ResultsValid = 0;
     if (SelectedProfileData(model) == nullptr) {
         std::fprintf(stderr, "kirvos-cli design: %s: no data file for the project's profile beside the program\n",
                      options.file.c_str());
@@ -270,6 +264,7 @@ int RunDesignCommand(int argc, char** argv) {
     CalculationRun run(model);
     const int passes = run.RunCalculation(search ? 1 : 0);
     const bool solved = model.ResultsValid == 1;
+    if (solved) NameSheetThicknesses(model);
     if (!solved) {
         PrintMessages("ultimate model", run.UltimateMessages());
         PrintMessages("service model", run.ServiceMessages());

@@ -34,6 +34,19 @@ int ThicknessLine(const PiirtoOsatVektori& parts, int index) {
     return m == 0 ? 1 : m;
 }
 
+void NameSheetThicknesses(KAIKKI_data& model) {
+    const ProfiiliArvot* data = SelectedProfileData(model);
+    if (data == nullptr) return;
+    constexpr int kThicknessGroup = 11;  // the profile's thickness names, one line per thickness
+    PiirtoOsatVektori& parts = model.SheetParts;
+    for (int i = 0; i < parts.Count(); ++i) {
+        const int line = parts.Int(i, PiirtoOsatVektori::kThickness);
+        if (line >= 1 && line <= data->LineCount(kThicknessGroup)) {
+            parts.SetText(i, PiirtoOsatVektori::kLabel, data->Line(kThicknessGroup, line));
+        }
+    }
+}
+
 double DoublingMultiplier(int w, double coveringWidth, double ribPitch) {
     if (w == 0 || coveringWidth <= 0.0) return 1.0;
     if (w < 0 || ribPitch <= 0.0) return 1.98;

@@ -19,6 +19,12 @@ int SheetPartIndex(const PiirtoOsatVektori& parts, int partNumber);
 // Thickness line of the record: integer 2 without its sign, 0 taken as line 1.
 int ThicknessLine(const PiirtoOsatVektori& parts, int index);
 
+// After a calculation, as the design button does: every sheet-part record whose thickness line
+// (integer 2, 1-based) lies in the selected profile's thickness list gets that thickness's name as
+// its label (text 0), which the tables and the report show. Records with no thickness chosen keep
+// their label.
+void NameSheetThicknesses(KAIKKI_data& model);
+
 // Multiplier of stiffness and resistance for layer setting w (-1 fully doubled, 0 single sheet,
 // n > 0 extra layers) with coveringWidth / ribPitch ribs per sheet.
 double DoublingMultiplier(int w, double coveringWidth, double ribPitch);
