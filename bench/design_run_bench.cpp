@@ -12,6 +12,7 @@
 #include "design/load_combinations.h"
 #include "design/model_text.h"
 #include "project/project_model.h"
+#include "../tests/design/many_spans_project.h"
 
 namespace {
 
@@ -29,41 +30,10 @@ void OpenExample(KAIKKI_data& model, const char* name) {
     if (model.SheetParts.Count() == 0) model.BuildSheetParts(0);
 }
 
-void WorstCase(KAIKKI_data& model) {
-    model.NewProject();
-    model.StructureType = 0;
-    model.Spans.Clear();
-    model.Supports.Clear();
-    for (int i = 0; i < 22; ++i) {
-        const bool cantilever = i == 0 || i == 21;
-        model.Spans.Add({cantilever ? "uloke" : "Aukko"}, {cantilever ? 800.0 : 4000.0 + 100 * (i % 3), 0, 0, 0, 0},
-                        {0, 0, 0, 0, 0});
-        if (i < 21) {
-            // Overlap joints reaching 150 mm to either side of every inner support, so that the
-            // sheets run as parallel coupled chains there.
-            const int joint = (i > 0 && i < 20) ? 5 : 0;
-            model.Supports.Add({"Tuki"}, {100, 0, 150, 150, 0}, {0, joint, 0, 0, 0});
-        }
-    }
-    model.Loads.DeadLoad = 0.5;
-    model.Loads.SnowLoad = 2.5;
-    model.Loads.ImposedLoad = 1.0;
-    model.Loads.WindLoad = 0.6;
-    model.Loads.WindCaseCount = 4;
-    const double coefficients[4] = {-0.7, 0.2, -0.4, 0.4};
-    for (int i = 0; i < 4; ++i) model.Loads.WindCoefficients[i] = coefficients[i];
-    for (int i = 0; i < model.Profiles.Count(); ++i) {
-        if (std::string(model.Profiles.Text(i, 0)) == "KP 135/930") model.Profiles.SelectedProfile = i;
-    }
-    model.BuildSheetParts(1);
-}
+void WorstCase(KAIKKI_data& model) { kirvos::testing::ManySpansProject(model, 20); }
 
 // Every sheet part gets the thickness line given (0: left to the search).
-void SetThickness(KAIKKI_data& model, int line) {
-    for (int i = 0; i < model.SheetParts.Count(); ++i) {
-        if (model.SheetParts.IsPart(i)) model.SheetParts.SetInt(i, PiirtoOsatVektori::kThickness, line);
-    }
-}
+void SetThickness(KAIKKI_data& model, int line) { kirvos::testing::SetPartThickness(model, line); }
 
 void Run(benchmark::State& state, KAIKKI_data& model, int search, int thickness) {
     CalculationRun run(model);

@@ -36,6 +36,8 @@ from generated_files import write_or_check
 # psi rows of imposed-load categories A..H (EN 1990 Table A1.1 recommended values).
 PSI_IMPOSED_EN = [(0.7, 0.5, 0.3), (0.7, 0.5, 0.3), (0.7, 0.7, 0.6), (0.7, 0.7, 0.6),
                   (1.0, 0.9, 0.8), (0.7, 0.7, 0.6), (0.7, 0.5, 0.3), (0.0, 0.0, 0.0)]
+# Table A1.1(FI) (reference 2.2): as the recommended rows except category C, whose psi2 is 0.3.
+PSI_IMPOSED_FI = PSI_IMPOSED_EN[:2] + [(0.7, 0.7, 0.3)] + PSI_IMPOSED_EN[3:]
 
 
 def loads(g_unf, q_unf, g_fav=1.0):
@@ -60,7 +62,7 @@ ANNEXES = [
     # gamma_M 1.0/1.0/1.25 from the FI annex of EN 1993-1-1 (reference 2.5).
     dict(name="Finland",
          grid=grid(1.00, 1.00, 1.25), fastener=1.25, loads=loads(1.15, 1.5, 0.9),
-         snow=(0.7, 0.5, 0.2), wind=(0.6, 0.2, 0.0), imposed=PSI_IMPOSED_EN, snowfile="snowfi.dat"),
+         snow=(0.7, 0.5, 0.2), wind=(0.6, 0.2, 0.0), imposed=PSI_IMPOSED_FI, snowfile="snowfi.dat"),
     # Sweden: 6.10b with gamma_d = 1.0 (safety class 3): 0.89 x 1.35 = 1.20 G, 1.5 Q (reference 2.3).
     # psi: snow for sk >= 3 (0.8, the largest, safe side), wind 0.3, imposed EN: UNCONFIRMED.
     # gamma_M 1.0/1.0/1.2: UNCONFIRMED.

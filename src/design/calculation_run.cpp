@@ -1,5 +1,7 @@
 #include "design/calculation_run.h"
 
+#include <string>
+
 #include "design/checks_hook.h"
 #include "design/diaphragm_checks.h"
 #include "design/element_builder.h"
@@ -14,6 +16,9 @@ namespace kirvos {
 namespace {
 
 constexpr int kThicknessGroup = 11;  // the profile's thickness options, one a line
+// Snow and imposed load have one load case per loaded span, numbered from 101 and from 201: with
+// more loaded spans the two ranges would overlap and mix the loads of different spans.
+constexpr int kMaxLoadedSpans = 100;
 
 }  // namespace
 
@@ -82,9 +87,16 @@ int CalculationRun::RunPass() {
 }
 
 int CalculationRun::RunCalculation(int search) {
-    // Diaphragm data the checks divide by must be usable before anything is computed.
+    // Refused before anything is computed: more loaded spans than the load case numbering holds,
+    // and diaphragm data the checks would divide by.
     std::string problem;
-    if (DiaphragmDataError(model_, problem) != 0) {
+    const int loadedSpans = LoadedSpanCount(model_);
+    const bool tooManySpans = loadedSpans > kMaxLoadedSpans;
+    if (tooManySpans) {
+        problem = "Too many spans: " + std::to_string(loadedSpans) + " (at most " +
+                  std::to_string(kMaxLoadedSpans) + ")";
+    }
+    if (tooManySpans || DiaphragmDataError(model_, problem) != 0) {
         model_.ResultsValid = 0;
         ClearResults();
         ultimateInput_.clear();

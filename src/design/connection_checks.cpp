@@ -105,6 +105,21 @@ void StoreResult(KAIKKI_data& model, double* reals, int* integers, int type, con
     model.ConnectionResults.StoreMax(reals, integers);
 }
 
+// The checks of one place all go to the same result record, which keeps the outcome with the most
+// fasteners and then the highest utilisation (the order of LiitosTulosVektori::StoreMax). Offering
+// them in turn here and storing the first that no later one beats leaves the same record as storing
+// each in turn.
+struct Governing {
+    Outcome best;
+    bool any = false;
+
+    void Offer(const Outcome& o) {
+        if (o.check < 0) return;
+        if (!any || o.n > best.n || (o.n == best.n && o.use > best.use)) best = o;
+        any = true;
+    }
+};
+
 // Ductility: the sheet must yield in bearing before the fastener shears off. Percent, or 0 when
 // the rule does not apply.
 double DuctilityUse(const FastenerData& f, int type, const FastenerResistances& r) {
@@ -117,6 +132,7 @@ double DuctilityUse(const FastenerData& f, int type, const FastenerResistances& 
 void RibPlaceChecks(KAIKKI_data& model, const FastenerData& f, const FastenerResistances& r, int type, double S,
                     double T, double n0, double* reals, int* integers) {
     const double q = DuctilityUse(f, type, r);
+    Governing governing;
     for (int check = 0; check <= 9; ++check) {
         Outcome o;
         if (q > 100.0) o.Offer(q, kDuctility, 1.0);
@@ -161,14 +177,16 @@ void RibPlaceChecks(KAIKKI_data& model, const FastenerData& f, const FastenerRes
             }
             default: break;
         }
-        if (o.check >= 0) StoreResult(model, reals, integers, type, o, r);
+        governing.Offer(o);
     }
+    if (governing.any) StoreResult(model, reals, integers, type, governing.best, r);
 }
 
 void SeamChecks(KAIKKI_data& model, const FastenerResistances& r, double S, double* reals, int* integers) {
     const double q = r.Fv > 0.0 ? 1.2 * r.Fb / r.Fv * 100.0 : 0.0;
     // Fewest fasteners along the side lap of one part.
     const double least = model.DiaphragmOn == 1 ? 2.5 : 2.0;
+    Governing governing;
     for (int check = 0; check <= 2; ++check) {
         Outcome o;
         o.n = least;
@@ -181,22 +199,24 @@ void SeamChecks(KAIKKI_data& model, const FastenerResistances& r, double S, doub
         if (check == 0 && o.check < 0) o.check = kNothingExceeded;
         if (check == 1) along(r.Fv, kFastenerShear);
         if (check == 2) along(r.Fb, kSheetBearing);
-        if (o.check >= 0) StoreResult(model, reals, integers, kSeamPlace, o, r);
+        governing.Offer(o);
     }
+    if (governing.any) StoreResult(model, reals, integers, kSeamPlace, governing.best, r);
 }
 
 }  // namespace
 
-void CheckConnection(KAIKKI_data& model, double F0, double F1, double F2, double* reals, int type, int selector,
-                     int partIndex, int* integers) {
-    (void)selector;  // every caller runs all checks
+ConnectionPlace PrepareConnection(const KAIKKI_data& model, double F2, int type, int partIndex) {
+    ConnectionPlace place;
     const KiinnikeVektori& fasteners = model.Fasteners;
     const int chosen = type == kSupportPlace ? fasteners.SupportFastener
                        : type == kJointPlace ? fasteners.JointFastener
                        : type == kSeamPlace  ? fasteners.SeamFastener
                                              : -1;
-    if (chosen < 0 || chosen >= fasteners.Count()) return;
-    FastenerData f;
+    if (chosen < 0 || chosen >= fasteners.Count()) return place;
+    place.valid = true;
+    place.type = type;
+    FastenerData& f = place.fastener;
     f.fastenerClass = fasteners.Int(chosen, 1);
     f.material = fasteners.Int(chosen, 3);
     f.d = fasteners.Real(chosen, 2);
@@ -231,26 +251,44 @@ void CheckConnection(KAIKKI_data& model, double F0, double F1, double F2, double
         t2 = F2 - t;
         if (t2 <= 0.0) t2 = t;
     }
-    const FastenerResistances r = ComputeFastenerResistances(f, type, st.SingleFactor1, t, fs, t2, f2);
+    place.resistances = ComputeFastenerResistances(f, type, st.SingleFactor1, t, fs, t2, f2);
 
+    if (type == kSupportPlace) {
+        if (data) place.n0 = model.Fasteners.FasteningPattern() == 1 ? ribs / 2.0 : ribs;
+    } else if (type == kJointPlace) {
+        place.cosPhi = std::cos(phi * kPi / 180.0);
+        place.sinPhi = std::sin(phi * kPi / 180.0);
+        place.forMaximum = model.DiaphragmParameters.RoundedValue(3) == 1;
+        if (data) place.n0 = 2.0 * ribs;
+    }
+    return place;
+}
+
+void CheckConnection(KAIKKI_data& model, const ConnectionPlace& place, double F0, double F1, double* reals,
+                     int* integers) {
+    if (!place.valid) return;
+    const int type = place.type;
     if (type == kSeamPlace) {
-        SeamChecks(model, r, std::fabs(F0), reals, integers);
+        SeamChecks(model, place.resistances, std::fabs(F0), reals, integers);
         return;
     }
-    double S = 0.0, T = 0.0, n0 = 1.0;  // n0: fasteners per metre; 1 without profile data
+    double S = 0.0, T = 0.0;
     if (type == kSupportPlace) {
         S = std::fabs(F0);
         T = F1 < 0.0 ? std::fabs(F1) : 0.0;
-        if (data) n0 = model.Fasteners.FasteningPattern() == 1 ? ribs / 2.0 : ribs;
     } else {
         // The joint fasteners sit in the webs: the transverse force splits along and across them.
-        const double c = std::cos(phi * kPi / 180.0), s = std::sin(phi * kPi / 180.0);
-        const bool maximum = model.DiaphragmParameters.RoundedValue(3) == 1;
+        const double c = place.cosPhi, s = place.sinPhi;
         T = std::fabs(c * F1);
-        S = std::fabs(s * F1) + (maximum ? std::fabs(F0) : std::fabs(c * F0));
-        if (data) n0 = 2.0 * ribs;
+        S = std::fabs(s * F1) + (place.forMaximum ? std::fabs(F0) : std::fabs(c * F0));
     }
-    RibPlaceChecks(model, f, r, type, S, T, n0, reals, integers);
+    RibPlaceChecks(model, place.fastener, place.resistances, type, S, T, place.n0, reals, integers);
+}
+
+void CheckConnection(KAIKKI_data& model, double F0, double F1, double F2, double* reals, int type, int selector,
+                     int partIndex, int* integers) {
+    (void)selector;  // every caller runs all checks
+    CheckConnection(model, PrepareConnection(model, F2, type, partIndex), F0, F1, reals, integers);
 }
 
 }  // namespace kirvos

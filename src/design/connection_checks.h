@@ -52,4 +52,24 @@ FastenerResistances ComputeFastenerResistances(const FastenerData& fastener, int
 void CheckConnection(KAIKKI_data& model, double F0, double F1, double F2, double* reals, int type, int selector,
                      int partIndex, int* integers);
 
+// Everything a place's checks need besides its forces, fixed for a sheet part at one place while
+// the combinations of a calculation are checked: the fastener, its resistances and how the forces
+// act on it.
+struct ConnectionPlace {
+    bool valid = false;  // false: no fastener selected for the type
+    int type = 0;
+    FastenerData fastener;
+    FastenerResistances resistances;
+    double n0 = 1.0;           // fasteners per metre (1 without profile data)
+    double cosPhi = 0.0;       // web angle at a joint: the transverse force splits along and across
+    double sinPhi = 1.0;
+    bool forMaximum = false;   // joint fastenings take the whole in-plane force
+};
+
+// The place of CheckConnection's arguments F2, type and partIndex.
+ConnectionPlace PrepareConnection(const KAIKKI_data& model, double F2, int type, int partIndex);
+// CheckConnection at a prepared place.
+void CheckConnection(KAIKKI_data& model, const ConnectionPlace& place, double F0, double F1, double* reals,
+                     int* integers);
+
 }  // namespace kirvos

@@ -195,12 +195,10 @@ int BuildEnvelopes(KAIKKI_data& model) {
 
     const SampleTable table(model, VerhoKayratVektori::kUltimate);
     Extremes extremes;
-    VerhoKayratVektori endForces(200, 200);
+    CombinationChecks checks(model);
     for (int i = 0; i < model.UltimateCombinations.Count(); ++i) {
         table.Combine(model.UltimateCombinations.Map(i), primary, secondary);
-        endForces.Clear();
-        table.AppendEndForces(primary, secondary, endForces);
-        CheckCombination(model, i, endForces);
+        checks.Check(i, table, primary, secondary);
         extremes.Update(primary, secondary);
     }
     extremes.Write(model, table, model.UltimateEnvelope);

@@ -184,12 +184,16 @@ int LoadedSpanCount(const KAIKKI_data& model) {
     return count;
 }
 
+int EffectiveStructureClass(const KAIKKI_data& model) {
+    return model.StandardIndex == 0 && model.StructureClass == 1 ? 1 : 0;
+}
+
 CombinationSettings ReadCombinationSettings(const KAIKKI_data& model) {
     CombinationSettings s;
     const NormiVektori& n = model.Standards;
     const KuormaVektori& loads = model.Loads;
     s.standardIndex = model.StandardIndex;
-    s.structureClass = model.StructureClass;
+    s.structureClass = EffectiveStructureClass(model);
     std::copy(n.PermanentFactors, n.PermanentFactors + 6, s.permanentFactors);
     std::copy(n.SnowFactors, n.SnowFactors + 6, s.snowFactors);
     std::copy(n.ImposedFactors, n.ImposedFactors + 6, s.imposedFactors);
@@ -198,7 +202,9 @@ CombinationSettings ReadCombinationSettings(const KAIKKI_data& model) {
     s.windPsi0 = n.WindPsi[0];
     // Only a project file can bring a category outside 1..10; it is held at the nearest row.
     s.imposedPsi0 = n.ImposedPsi[std::clamp(loads.ImposedCategory, 1, 10) - 1][0];
-    // A kind is present with a non-zero basic value or with load records of its own.
+    // A kind is present with a non-zero basic value or with load records of its own. Whether the
+    // pictures draw the basic values or the records plays no part: a display switch must not take
+    // loads out of the design.
     s.snowPresent = (loads.SnowLoad != 0.0 && loads.SnowShapeFactor != 0.0) || loads.CountLoads(1, -1) > 0;
     s.imposedPresent = loads.ImposedLoad != 0.0 || loads.CountLoads(2, -1) > 0;
     s.windPresent = (loads.WindLoad != 0.0 && loads.WindCoefficients[0] != 0.0) || loads.CountLoads(3, -1) > 0;

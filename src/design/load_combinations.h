@@ -35,6 +35,12 @@ struct CombinationSettings {
 // either end.
 int LoadedSpanCount(const KAIKKI_data& model);
 
+// Structure class whose ultimate factors apply: 1 (secondary structure) only under standard 0.
+// Standard 1 has no structure classes: the project data window holds the class at 0 there, and the
+// factor window sets the class-1 factors to 1.0, so a class 1 brought by a project file must not
+// select them.
+int EffectiveStructureClass(const KAIKKI_data& model);
+
 // Reads the project's factors, load presence and reductions.
 CombinationSettings ReadCombinationSettings(const KAIKKI_data& model);
 

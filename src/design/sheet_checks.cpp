@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/connection_checks.h"
 #include "design/diaphragm_checks.h"
+#include "design/envelopes.h"
 #include "design/sheet_properties.h"
 #include "project/project_model.h"
 
@@ -47,43 +50,62 @@ struct PartEnds {
     }
 };
 
-// The end forces hold two records per member, its first and last sample point:
-// reals (x, moment, 0, shear, 0). The shear at a member's end enters as V-, at its start as V+.
-std::vector<PartEnds> CollectEnds(const VerhoKayratVektori& endForces) {
+// The end forces of one combination gathered per sheet part. parts keeps its storage from one
+// combination to the next; the first `used` entries are filled.
+struct EndCollector {
     std::vector<PartEnds> parts;
-    for (int i = 0; i + 1 < endForces.Count(); i += 2) {
-        const int number = endForces.Int(i, 1);
-        if (number <= 0) continue;
-        if (parts.empty() || parts.back().number != number) parts.push_back(PartEnds{number, {}});
-        PartEnds& part = parts.back();
-        EndPlace& start = part.At(endForces.Real(i, 0));
-        start.shearRight += endForces.Real(i, 3);
-        start.moment = endForces.Real(i, 1) + endForces.Real(i, 2);
-        EndPlace& end = part.At(endForces.Real(i + 1, 0));
-        end.shearLeft += endForces.Real(i + 1, 3);
-        end.moment = endForces.Real(i + 1, 1) + endForces.Real(i + 1, 2);
-    }
-    return parts;
-}
+    std::size_t used = 0;
+    PartEnds* current = nullptr;
 
-// Model reaction of every support in the combination (transverse component, N/m; upward positive).
-std::vector<double> ModelReactions(const KAIKKI_data& model, int combination, int supports) {
-    std::vector<double> reactions(static_cast<std::size_t>(supports), 0.0);
-    if (combination < 0 || combination >= model.UltimateCombinations.Count()) return reactions;
-    const DOFlukuparivektori& factors = model.UltimateCombinations.Map(combination);
-    const DOFlukuvektori& cases = model.UltimateModel.Loads.LoadCases();
-    double r[6];
-    for (int c = 0; c < cases.Count(); ++c) {
-        const int lc = static_cast<int>(std::lround(cases[c]));
-        double factor = 0.0;
-        if (!factors.Find(lc, factor) || factor == 0.0) continue;
-        for (int j = 0; j < supports; ++j) {
-            model.UltimateModel.SupportReaction(j + 1, lc, r);
-            reactions[static_cast<std::size_t>(j)] += factor * r[1];
+    void Clear() {
+        used = 0;
+        current = nullptr;
+    }
+
+    // One member of the part: x (mm), moment (N*mm/m) and shear (N/m) at its start and end. The
+    // shear at a member's end enters as V-, at its start as V+.
+    void AddMember(int number, double x0, double m0, double v0, double x1, double m1, double v1) {
+        if (number <= 0) return;
+        if (!current || current->number != number) {
+            if (used == parts.size()) parts.emplace_back();
+            current = &parts[used++];
+            current->number = number;
+            current->places.clear();
+        }
+        EndPlace& start = current->At(x0);
+        start.shearRight += v0;
+        start.moment = m0;
+        EndPlace& end = current->At(x1);
+        end.shearLeft += v1;
+        end.moment = m1;
+    }
+
+    // The end force records hold two records per member, its first and last sample point:
+    // reals (x, moment, 0, shear, 0).
+    void Collect(const VerhoKayratVektori& endForces) {
+        Clear();
+        for (int i = 0; i + 1 < endForces.Count(); i += 2) {
+            AddMember(endForces.Int(i, 1), endForces.Real(i, 0), endForces.Real(i, 1) + endForces.Real(i, 2),
+                      endForces.Real(i, 3), endForces.Real(i + 1, 0),
+                      endForces.Real(i + 1, 1) + endForces.Real(i + 1, 2), endForces.Real(i + 1, 3));
         }
     }
-    return reactions;
-}
+
+    // The same straight from the combined samples: the table's member order is the record order
+    // of the end forces (ascending part, then member). The moment takes the "+ 0.0" of the record's
+    // empty second slot, so a moment of -0.0 enters as 0.0 there as here.
+    void Collect(const SampleTable& table, const std::vector<double>& primary, const std::vector<double>& secondary) {
+        Clear();
+        for (int m = 0; m < table.Members(); ++m) {
+            const auto s0 = static_cast<std::size_t>(table.FirstSample(m));
+            const auto s1 = static_cast<std::size_t>(table.FirstSample(m) + table.SampleCount(m) - 1);
+            const double v0 = secondary.empty() ? 0.0 : secondary[s0];
+            const double v1 = secondary.empty() ? 0.0 : secondary[s1];
+            AddMember(table.PartNumber(m), table.X(static_cast<int>(s0)), primary[s0] + 0.0, v0,
+                      table.X(static_cast<int>(s1)), primary[s1] + 0.0, v1);
+        }
+    }
+};
 
 void Store(KAIKKI_data& model, int part, int kind, int span, double x, double use, double a, double b,
            double c = 0.0) {
@@ -95,24 +117,47 @@ void Store(KAIKKI_data& model, int part, int kind, int span, double x, double us
 // |a / b| when b > 0, else 0 (a missing resistance leaves its ratio out).
 double Ratio(double a, double b) { return b > 0.0 ? std::fabs(a / b) : 0.0; }
 
-void SupportChecks(KAIKKI_data& model, int partIndex, int number, int j, double x, const EndPlace& place,
-                   double correction, double modelReaction) {
+// A sheet part over one support: its bearing data and resistances (N*mm/m, N/m), the same in every
+// combination.
+struct SupportPlace {
+    double t = 0.0;  // core thickness, mm
+    SupportData support;
+    double MrPositive = 0.0, MrNegative = 0.0, Rr = 0.0, Vr = 0.0;
+    InteractionLimit limit;
+    ConnectionPlace fastening;
+};
+
+SupportPlace PrepareSupportPlace(const KAIKKI_data& model, int partIndex, int j, double x) {
+    SupportPlace place;
     const PiirtoOsatVektori& parts = model.SheetParts;
-    const double t = Thickness(model, partIndex);
-    const double R = place.Reaction() + correction;
-    const double V = std::max(std::fabs(place.shearRight), std::fabs(place.shearLeft));
-    const double M = place.moment;
+    place.t = Thickness(model, partIndex);
     const double start = parts.Real(partIndex, PiirtoOsatVektori::kStart);
     const double end = parts.Real(partIndex, PiirtoOsatVektori::kEnd);
     const double ss = model.Supports.Real(j, 0);
-    SupportData support;
+    SupportData& support = place.support;
     support.width = ss;
     support.overhang = std::min(std::fabs(x - start), std::fabs(end - x)) - ss / 2.0;
     support.doubled = model.Supports.Int(j, 0) == 1;
+    place.MrPositive = SheetResistance(model, partIndex, 1, &support) * 1e6;
+    place.MrNegative = SheetResistance(model, partIndex, 2, &support) * 1e6;
+    place.Rr = SheetResistance(model, partIndex, 4, &support) * 1e3;
+    place.Vr = SheetResistance(model, partIndex, 5, &support) * 1e3;
+    place.limit = PrepareInteractionLimit(SelectedProfileData(model), ThicknessLine(parts, partIndex));
+    place.fastening = PrepareConnection(model, 0.0, kSupportPlace, partIndex);
+    return place;
+}
 
-    const double Mr = SheetResistance(model, partIndex, M < 0.0 ? 2 : 1, &support) * 1e6;
-    const double Rr = SheetResistance(model, partIndex, 4, &support) * 1e3;
-    const double Vr = SheetResistance(model, partIndex, 5, &support) * 1e3;
+void SupportChecks(KAIKKI_data& model, const SupportPlace& place, int number, int j, double x, const EndPlace& end,
+                   double correction, double modelReaction) {
+    const double t = place.t;
+    const double R = end.Reaction() + correction;
+    const double V = std::max(std::fabs(end.shearRight), std::fabs(end.shearLeft));
+    const double M = end.moment;
+    const double ss = place.support.width;
+
+    const double Mr = M < 0.0 ? place.MrNegative : place.MrPositive;
+    const double Rr = place.Rr;
+    const double Vr = place.Vr;
     const bool hasM = Mr > 0.0, hasR = Rr > 0.0, hasV = Vr > 0.0;
 
     if (model.StandardIndex == 0) {
@@ -129,8 +174,9 @@ void SupportChecks(KAIKKI_data& model, int partIndex, int number, int j, double 
     } else {
         const double rm = Ratio(M, Mr), rr = Ratio(R, Rr), rv = Ratio(V, Vr);
         Store(model, number, kSupportReaction, 0, x, rr * 100.0, R, Rr);
+        SupportData support = place.support;
         support.ratio = rm * 100.0;
-        const double limit = SheetResistance(model, partIndex, 6, &support);
+        const double limit = place.limit.At(&support);
         Store(model, number, kMomentReaction, 0, x, hasM && hasR && limit > 0.0 ? (rm + rr) * 100.0 / limit : 0.0,
               rm + rr, M, R);
         const double sum = rm * rm + rv * rv;
@@ -144,90 +190,293 @@ void SupportChecks(KAIKKI_data& model, int partIndex, int number, int j, double 
     int integers[5] = {0, 0, j, 0, 0};
     const double F0 = model.DiaphragmOn == 1 ? DiaphragmForce(model, x, kDiaphragmSupport, 3) : 0.0;
     const double F1 = (R < 0.0 && modelReaction > 0.0) ? R : modelReaction;
-    CheckConnection(model, F0, F1, 0.0, reals, kSupportPlace, 0, partIndex, integers);
+    CheckConnection(model, place.fastening, F0, F1, reals, integers);
 }
+
+// A joint: the plates meeting there and the fastening of each sheet part.
+struct EndPosition {
+    double x = 0.0;
+    double plates = 0.0;                     // total thickness of the sheets over x, mm
+    std::vector<ConnectionPlace> fastening;  // per sheet part index, prepared when first needed
+};
 
 }  // namespace
 
-void CheckCombination(KAIKKI_data& model, int combination, const VerhoKayratVektori& endForces) {
-    const int supports = model.Spans.SupportCount();
-    std::vector<double> supportX(static_cast<std::size_t>(supports));
-    for (int j = 0; j < supports; ++j) supportX[static_cast<std::size_t>(j)] = model.Spans.SupportPosition(j);
-    const std::vector<double> reactions = ModelReactions(model, combination, supports);
-    const std::vector<PartEnds> parts = CollectEnds(endForces);
+struct CombinationChecks::Pass {
+    KAIKKI_data& model;
+    int supports = 0;
+    std::vector<double> supportX;
+    // Load case numbers of the ultimate model and the transverse reaction (N/m) of every support in
+    // each: reaction[c * supports + j].
+    std::vector<int> loadCases;
+    std::vector<double> reaction;
+    std::vector<std::pair<int, int>> partIndex;  // (part number, index in SheetParts), sorted
+    std::vector<int> supportSlot;                // [index * supports + j]: in supportPlaces, or -1
+    std::vector<SupportPlace> supportPlaces;
+    std::vector<EndPosition> positions;          // sorted by x
+    std::vector<char> seamChecked;               // per sheet part index
 
-    // What the member ends give per support may differ from the model reaction (couplings, pieces):
-    // the difference is shared equally by the parts that end or pass there.
-    std::vector<double> correction(static_cast<std::size_t>(supports), 0.0);
-    for (int j = 0; j < supports; ++j) {
-        double sum = 0.0;
-        int count = 0;
-        for (const PartEnds& part : parts) {
-            if (const EndPlace* p = part.Find(supportX[static_cast<std::size_t>(j)])) {
-                sum += p->Reaction();
-                ++count;
+    // Storage reused from one combination to the next.
+    EndCollector ends;
+    std::vector<PartEnds>& parts = ends.parts;
+    const std::size_t& used = ends.used;
+    std::vector<double> reactions, correction;
+
+    explicit Pass(KAIKKI_data& m) : model(m) {
+        supports = model.Spans.SupportCount();
+        for (int j = 0; j < supports; ++j) supportX.push_back(model.Spans.SupportPosition(j));
+        const DOFlukuvektori& cases = model.UltimateModel.Loads.LoadCases();
+        double r[6];
+        for (int c = 0; c < cases.Count(); ++c) {
+            const int lc = static_cast<int>(std::lround(cases[c]));
+            loadCases.push_back(lc);
+            for (int j = 0; j < supports; ++j) {
+                model.UltimateModel.SupportReaction(j + 1, lc, r);
+                reaction.push_back(r[1]);
             }
         }
-        if (count > 0 && sum != reactions[static_cast<std::size_t>(j)])
-            correction[static_cast<std::size_t>(j)] = (reactions[static_cast<std::size_t>(j)] - sum) / count;
+        const PiirtoOsatVektori& sheetParts = model.SheetParts;
+        for (int i = 0; i < sheetParts.Count(); ++i) {
+            const int number = sheetParts.Int(i, PiirtoOsatVektori::kNumber);
+            // The first record of a number is the part (as SheetPartIndex finds it).
+            if (number > 0 && SheetPartIndex(sheetParts, number) == i) partIndex.emplace_back(number, i);
+        }
+        std::sort(partIndex.begin(), partIndex.end());
+        supportSlot.assign(static_cast<std::size_t>(sheetParts.Count()) * static_cast<std::size_t>(supports), -1);
+        seamChecked.assign(static_cast<std::size_t>(sheetParts.Count()), 0);
     }
 
-    for (const PartEnds& part : parts) {
-        const int index = SheetPartIndex(model.SheetParts, part.number);
-        if (index < 0) continue;
-        for (int j = 0; j < supports; ++j) {
-            const double x = supportX[static_cast<std::size_t>(j)];
-            if (const EndPlace* p = part.Find(x))
-                SupportChecks(model, index, part.number, j, x, *p, correction[static_cast<std::size_t>(j)],
-                              reactions[static_cast<std::size_t>(j)]);
+    int IndexOf(int number) const {
+        const auto it = std::lower_bound(partIndex.begin(), partIndex.end(), std::make_pair(number, -1));
+        return it != partIndex.end() && it->first == number ? it->second : -1;
+    }
+
+    const SupportPlace& SupportPlaceOf(int index, int j) {
+        int& slot = supportSlot[static_cast<std::size_t>(index) * static_cast<std::size_t>(supports) +
+                                static_cast<std::size_t>(j)];
+        if (slot < 0) {
+            slot = static_cast<int>(supportPlaces.size());
+            supportPlaces.push_back(PrepareSupportPlace(model, index, j, supportX[static_cast<std::size_t>(j)]));
+        }
+        return supportPlaces[static_cast<std::size_t>(slot)];
+    }
+
+    EndPosition& PositionAt(double x) {
+        auto it = std::lower_bound(positions.begin(), positions.end(), x,
+                                   [](const EndPosition& p, double value) { return p.x < value; });
+        if (it != positions.end() && it->x == x) return *it;
+        EndPosition p;
+        p.x = x;
+        return *positions.insert(it, std::move(p));
+    }
+
+    const ConnectionPlace& JointFastening(EndPosition& position, int index) {
+        if (position.fastening.empty()) {
+            position.plates = TotalThickness(model, position.x);
+            position.fastening.resize(static_cast<std::size_t>(model.SheetParts.Count()));
+        }
+        ConnectionPlace& place = position.fastening[static_cast<std::size_t>(index)];
+        if (place.type == 0) {
+            place = PrepareConnection(model, position.plates, kJointPlace, index);
+            place.type = kJointPlace;  // prepared, also when no fastener is selected
+        }
+        return place;
+    }
+
+    // Model reaction of every support in the combination (transverse component, N/m; upward
+    // positive): the factor-weighted sum of the load cases' reactions.
+    void ModelReactions(int combination) {
+        reactions.assign(static_cast<std::size_t>(supports), 0.0);
+        if (combination < 0 || combination >= model.UltimateCombinations.Count()) return;
+        const DOFlukuparivektori& factors = model.UltimateCombinations.Map(combination);
+        for (std::size_t c = 0; c < loadCases.size(); ++c) {
+            double factor = 0.0;
+            if (!factors.Find(loadCases[c], factor) || factor == 0.0) continue;
+            const double* r = reaction.data() + c * static_cast<std::size_t>(supports);
+            for (int j = 0; j < supports; ++j) reactions[static_cast<std::size_t>(j)] += factor * r[j];
+        }
+    }
+
+    // Where the member ends of the combinations lie and what is checked at each place.
+    struct PlaceRef {
+        std::size_t part = 0;   // in parts
+        std::size_t place = 0;  // in that part's places
+        int support = 0;        // index of the support it lies on
+    };
+    struct Layout {
+        bool built = false;
+        std::vector<int> numbers;  // part numbers in end-force order
+        std::vector<std::size_t> placeCounts;
+        std::vector<double> xs;    // every part's place positions, one after the other
+        std::vector<int> partIndex;                        // per part: index in SheetParts or -1
+        std::vector<std::vector<PlaceRef>> onSupport;      // per support, in part order
+        std::vector<std::vector<PlaceRef>> partSupports;   // per part, ascending support
+        std::vector<double> jointX;                        // ascending
+        std::vector<std::vector<PlaceRef>> atJoint;        // per joint, in part order
+    };
+    Layout layout;
+
+    bool SameLayout() const;
+    void BuildLayout();
+    // The checks of the member ends in `ends`.
+    void Check(int combination);
+};
+
+bool CombinationChecks::Pass::SameLayout() const {
+    if (!layout.built || layout.numbers.size() != used) return false;
+    std::size_t flat = 0;
+    for (std::size_t k = 0; k < used; ++k) {
+        const PartEnds& part = parts[k];
+        if (part.number != layout.numbers[k] || part.places.size() != layout.placeCounts[k]) return false;
+        for (const EndPlace& p : part.places) {
+            if (p.x != layout.xs[flat++]) return false;
+        }
+    }
+    return true;
+}
+
+void CombinationChecks::Pass::BuildLayout() {
+    Layout& l = layout;
+    l = Layout{};
+    l.built = true;
+    for (std::size_t k = 0; k < used; ++k) {
+        l.numbers.push_back(parts[k].number);
+        l.placeCounts.push_back(parts[k].places.size());
+        for (const EndPlace& p : parts[k].places) l.xs.push_back(p.x);
+    }
+
+    // Which place of which part lies on each support (the first place of a part within the
+    // tolerance), in part order.
+    l.onSupport.resize(static_cast<std::size_t>(supports));
+    l.partSupports.resize(used);
+    l.partIndex.resize(used);
+    for (std::size_t k = 0; k < used; ++k) l.partIndex[k] = IndexOf(parts[k].number);
+    for (int j = 0; j < supports; ++j) {
+        for (std::size_t k = 0; k < used; ++k) {
+            const PartEnds& part = parts[k];
+            if (const EndPlace* p = part.Find(supportX[static_cast<std::size_t>(j)])) {
+                const PlaceRef ref{k, static_cast<std::size_t>(p - part.places.data()), j};
+                l.onSupport[static_cast<std::size_t>(j)].push_back(ref);
+                l.partSupports[k].push_back(ref);
+            }
         }
     }
 
     // Joints: member ends away from the supports, in ascending x, each once.
-    std::vector<double> joints;
-    for (const PartEnds& part : parts) {
-        for (const EndPlace& p : part.places) {
+    for (std::size_t k = 0; k < used; ++k) {
+        for (const EndPlace& p : parts[k].places) {
             if (SupportAt(model, p.x) >= 0) continue;
-            const bool known = std::any_of(joints.begin(), joints.end(),
+            const bool known = std::any_of(l.jointX.begin(), l.jointX.end(),
                                            [&](double x) { return std::fabs(x - p.x) < kSamePlace; });
-            if (!known) joints.push_back(p.x);
+            if (!known) l.jointX.push_back(p.x);
         }
     }
-    std::sort(joints.begin(), joints.end());
-    for (double x : joints) {
-        const double F0 = model.DiaphragmOn == 1 ? DiaphragmForce(model, x, kDiaphragmJoint, 3) : 0.0;
-        const double F2 = TotalThickness(model, x);
-        for (const PartEnds& part : parts) {
+    std::sort(l.jointX.begin(), l.jointX.end());
+    l.atJoint.resize(l.jointX.size());
+    for (std::size_t n = 0; n < l.jointX.size(); ++n) {
+        const double x = l.jointX[n];
+        for (std::size_t k = 0; k < used; ++k) {
+            const PartEnds& part = parts[k];
             const EndPlace* p = part.Find(x);
-            const int index = SheetPartIndex(model.SheetParts, part.number);
+            const int index = l.partIndex[k];
             if (!p || index < 0) continue;
+            l.atJoint[n].push_back({k, static_cast<std::size_t>(p - part.places.data()), 0});
+            JointFastening(PositionAt(x), index);
+        }
+    }
+}
+
+void CombinationChecks::Pass::Check(int combination) {
+    ModelReactions(combination);
+    // Every combination of a pass has its member ends at the same places; the layout read from
+    // the first is checked and reused.
+    if (!SameLayout()) BuildLayout();
+    const Layout& l = layout;
+    auto place = [&](const PlaceRef& r) -> const EndPlace& { return parts[r.part].places[r.place]; };
+
+    // What the member ends give per support may differ from the model reaction (couplings, pieces):
+    // the difference is shared equally by the parts that end or pass there.
+    correction.assign(static_cast<std::size_t>(supports), 0.0);
+    for (int j = 0; j < supports; ++j) {
+        const std::vector<PlaceRef>& on = l.onSupport[static_cast<std::size_t>(j)];
+        double sum = 0.0;
+        for (const PlaceRef& r : on) sum += place(r).Reaction();
+        const int count = static_cast<int>(on.size());
+        if (count > 0 && sum != reactions[static_cast<std::size_t>(j)])
+            correction[static_cast<std::size_t>(j)] = (reactions[static_cast<std::size_t>(j)] - sum) / count;
+    }
+
+    for (std::size_t k = 0; k < used; ++k) {
+        const int index = l.partIndex[k];
+        if (index < 0) continue;
+        for (const PlaceRef& r : l.partSupports[k]) {
+            const std::size_t j = static_cast<std::size_t>(r.support);
+            SupportChecks(model, SupportPlaceOf(index, r.support), parts[k].number, r.support, supportX[j], place(r),
+                          correction[j], reactions[j]);
+        }
+    }
+
+    for (std::size_t n = 0; n < l.jointX.size(); ++n) {
+        const double x = l.jointX[n];
+        const double F0 = model.DiaphragmOn == 1 ? DiaphragmForce(model, x, kDiaphragmJoint, 3) : 0.0;
+        EndPosition& position = PositionAt(x);
+        for (const PlaceRef& r : l.atJoint[n]) {
             double reals[7] = {x, 0, 0, 0, 0, 0, 0};
             int integers[5] = {0, 0, 0, 0, 0};
-            CheckConnection(model, F0, p->Reaction(), F2, reals, kJointPlace, 0, index, integers);
+            CheckConnection(model, JointFastening(position, l.partIndex[r.part]), F0, place(r).Reaction(), reals,
+                            integers);
         }
     }
 
     // Side laps: the neighbouring sheet is a sheet of the same part, so it is as thick as this one
-    // (F2 = 0 makes the second plate the sheet's own thickness).
+    // (F2 = 0 makes the second plate the sheet's own thickness). Nothing here depends on the
+    // combination, so each part's side lap is checked once.
     const double total = model.Spans.TotalLength();
-    for (const PartEnds& part : parts) {
-        const int index = SheetPartIndex(model.SheetParts, part.number);
-        if (index < 0) continue;
+    for (std::size_t k = 0; k < used; ++k) {
+        const int index = l.partIndex[k];
+        if (index < 0 || seamChecked[static_cast<std::size_t>(index)]) continue;
+        seamChecked[static_cast<std::size_t>(index)] = 1;
         const double start = model.SheetParts.Real(index, PiirtoOsatVektori::kStart);
         const double end = model.SheetParts.Real(index, PiirtoOsatVektori::kEnd);
         // The seam's shear is that of the part's end nearer to an end of the structure.
         const double xForce = total - end < start ? end : start;
         const double F0 = model.DiaphragmOn == 1 ? DiaphragmForce(model, xForce, kDiaphragmSeam, 3) : 0.0;
         double reals[7] = {(start + end) / 2.0, 0, 0, 0, 0, 0, 0};
-        int integers[5] = {0, 0, part.number, 0, 0};
+        int integers[5] = {0, 0, parts[k].number, 0, 0};
         CheckConnection(model, F0, 0.0, 0.0, reals, kSeamPlace, 0, index, integers);
     }
 }
 
+CombinationChecks::CombinationChecks(KAIKKI_data& model) : pass_(std::make_unique<Pass>(model)) {}
+
+CombinationChecks::~CombinationChecks() = default;
+
+void CombinationChecks::Check(int combination, const VerhoKayratVektori& endForces) {
+    pass_->ends.Collect(endForces);
+    pass_->Check(combination);
+}
+
+void CombinationChecks::Check(int combination, const SampleTable& table, const std::vector<double>& primary,
+                              const std::vector<double>& secondary) {
+    pass_->ends.Collect(table, primary, secondary);
+    pass_->Check(combination);
+}
+
+void CheckCombination(KAIKKI_data& model, int combination, const VerhoKayratVektori& endForces) {
+    CombinationChecks(model).Check(combination, endForces);
+}
+
 namespace {
+
+// Span resistances of a sheet part (N*mm/m, N/m), read once per part.
+struct SpanResistances {
+    bool ready = false;
+    double MrPositive = 0.0, MrNegative = 0.0, Vr = 0.0;
+};
 
 void EnvelopeChecks(KAIKKI_data& model) {
     const VerhoKayratVektori& env = model.UltimateEnvelope;
+    std::vector<SpanResistances> resistances(static_cast<std::size_t>(model.SheetParts.Count()));
     for (int r = 0; r < env.Count(); ++r) {
         const int number = env.Int(r, 1);
         const int index = SheetPartIndex(model.SheetParts, number);
@@ -237,9 +486,14 @@ void EnvelopeChecks(KAIKKI_data& model) {
         const double V = std::fabs(env.Real(r, 3)) >= std::fabs(env.Real(r, 4)) ? env.Real(r, 3) : env.Real(r, 4);
         const bool atSupport = SupportAt(model, x) >= 0;
         const int span = atSupport ? 0 : model.Spans.SpanIndexAt(x);
-        const double MrPos = SheetResistance(model, index, 1, nullptr) * 1e6;
-        const double MrNeg = SheetResistance(model, index, 2, nullptr) * 1e6;
-        const double Vr = SheetResistance(model, index, 5, nullptr) * 1e3;
+        SpanResistances& part = resistances[static_cast<std::size_t>(index)];
+        if (!part.ready) {
+            part.MrPositive = SheetResistance(model, index, 1, nullptr) * 1e6;
+            part.MrNegative = SheetResistance(model, index, 2, nullptr) * 1e6;
+            part.Vr = SheetResistance(model, index, 5, nullptr) * 1e3;
+            part.ready = true;
+        }
+        const double MrPos = part.MrPositive, MrNeg = part.MrNegative, Vr = part.Vr;
         // Standard 0 checks the support moment per combination, reduced by the reaction.
         const bool moments = !atSupport || model.StandardIndex != 0;
         const int momentKind = atSupport ? kSupportMoment : kSpanMoment;

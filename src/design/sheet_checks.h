@@ -11,6 +11,7 @@
 namespace kirvos {
 
 class KAIKKI_data;
+class ProfiiliArvot;
 
 // Check kinds of DesignResults.
 enum SheetCheckKind {
@@ -46,6 +47,19 @@ double SheetResistance(const KAIKKI_data& model, int partIndex, int kind, const 
 // Twelve numbers "x0;..;x5;y0;..;y5": y interpolated linearly at x in the first interval holding it;
 // 1.25 when none does.
 double InterpolateTable(double x, const std::string& text);
+// The same on the numbers already read; ReadLimitTable reads them (missing numbers stay 0).
+double InterpolateTable(double x, const double (&values)[12]);
+void ReadLimitTable(const std::string& text, double (&values)[12]);
+
+// The moment-reaction interaction limit (resistance kind 6) of one thickness line, read once so that
+// it can be evaluated for every support ratio without going back to the profile text.
+struct InteractionLimit {
+    double fixed = 1.25;    // without a support, or when the profile has no limit table
+    bool hasTable = false;  // the limit is interpolated in table at the support's ratio
+    double table[12] = {};
+    double At(const SupportData* support) const;
+};
+InteractionLimit PrepareInteractionLimit(const ProfiiliArvot* data, int line);
 
 // Position of support j (0-based) when x lies on it (within 0.01 mm), else -1.
 int SupportAt(const KAIKKI_data& model, double x);

@@ -71,17 +71,6 @@ double SupportResistance(const KAIKKI_data& model, const ProfiiliArvot* data, in
     return s * R;
 }
 
-double InteractionLimit(const ProfiiliArvot* data, int m, const SupportData* support) {
-    double limit = kDefaultLimit;
-    if (data && data->HasGroup(kLimit)) limit = ProfileValue(data, kLimit, m);
-    if (data && support && data->HasGroup(kLimitTable)) {
-        std::string line;
-        data->Line(kLimitTable, m, line);
-        limit = InterpolateTable(support->ratio, line);
-    }
-    return limit;
-}
-
 }  // namespace
 
 double SheetResistance(const KAIKKI_data& model, int partIndex, int kind, const SupportData* support) {
@@ -99,23 +88,42 @@ double SheetResistance(const KAIKKI_data& model, int partIndex, int kind, const 
         case 2: return ProfileValue(data, kMomentNegative, m) * s / gamma[0][0];
         case 4: return SupportResistance(model, data, m, s, support) / gamma[0][1];
         case 5: return ProfileValue(data, kShear, m) * s / gamma[0][0];
-        case 6: return InteractionLimit(data, m, support);
+        case 6: return PrepareInteractionLimit(data, m).At(support);
         default: return 0.0;
     }
 }
 
-double InterpolateTable(double x, const std::string& text) {
-    double v[12] = {};
+InteractionLimit PrepareInteractionLimit(const ProfiiliArvot* data, int line) {
+    InteractionLimit limit;
+    if (data && data->HasGroup(kLimit)) limit.fixed = ProfileValue(data, kLimit, line);
+    if (data && data->HasGroup(kLimitTable)) {
+        limit.hasTable = true;
+        std::string text;
+        data->Line(kLimitTable, line, text);
+        ReadLimitTable(text, limit.table);
+    }
+    return limit;
+}
+
+double InteractionLimit::At(const SupportData* support) const {
+    return support && hasTable ? InterpolateTable(support->ratio, table) : fixed;
+}
+
+void ReadLimitTable(const std::string& text, double (&values)[12]) {
+    for (double& v : values) v = 0.0;
     const char* p = text.c_str();
     for (int i = 0; i < 12 && *p; ++i) {
         char* end = nullptr;
-        v[i] = std::strtod(p, &end);
+        values[i] = std::strtod(p, &end);
         if (end == p) break;
         p = end;
         while (*p == ' ' || *p == ';') ++p;
     }
-    const double* xs = v;
-    const double* ys = v + 6;
+}
+
+double InterpolateTable(double x, const double (&values)[12]) {
+    const double* xs = values;
+    const double* ys = values + 6;
     for (int i = 0; i < 5; ++i) {
         if (xs[i] <= x && x <= xs[i + 1]) {
             // A zero-width interval holds only its own point.
@@ -124,6 +132,12 @@ double InterpolateTable(double x, const std::string& text) {
         }
     }
     return kDefaultLimit;
+}
+
+double InterpolateTable(double x, const std::string& text) {
+    double values[12];
+    ReadLimitTable(text, values);
+    return InterpolateTable(x, values);
 }
 
 int SupportAt(const KAIKKI_data& model, double x) {

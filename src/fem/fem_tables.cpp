@@ -12,11 +12,13 @@ constexpr int kInitialCapacity = 20;
 constexpr int kGrowth = 20;
 
 // Generated nodes and couplings are numbered after the largest number present, above the threshold.
+// The threshold itself is not above it: after an input number 999 999 the next number would be 1 000 000,
+// which the clean-up before the next solve would not remove, so it is raised as well.
 int NextGeneratedNumber(const DOFvektori& table) {
     int largest = 0;
     for (int i = 0; i < table.Count(); ++i) largest = std::max(largest, table.Int(i, 0));
     const int next = largest + 1;
-    return next < kGeneratedNumberThreshold ? kGeneratedNumberThreshold + 1 : next;
+    return next <= kGeneratedNumberThreshold ? kGeneratedNumberThreshold + 1 : next;
 }
 
 void RemoveAbove(DOFvektori& table, int threshold) {

@@ -17,9 +17,8 @@ int CheckResultVektori::InsertPosition(const DOFalkio& record) const {
     });
 }
 
-void CheckResultVektori::KeyBlock(int key, int& first, int& last) const {
-    first = FirstOrderedAfter(Count(), [&](int i) { return Int(i, 0) >= key; });
-    last = FirstOrderedAfter(Count(), [&](int i) { return Int(i, 0) > key; });
+int CheckResultVektori::FirstOfKey(int key) const {
+    return FirstOrderedAfter(Count(), [&](int i) { return Int(i, 0) >= key; });
 }
 
 int CheckResultVektori::Replace(int index, const double* reals, const int* integers) {

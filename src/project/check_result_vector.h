@@ -25,18 +25,16 @@ protected:
     int StoreWorst(const double* reals, const int* integers, Matches matches, Better better);
 
 private:
-    // Index range [first, last) of the records whose integer 0 equals key.
-    void KeyBlock(int key, int& first, int& last) const;
+    // Index of the first record whose integer 0 is key or above (Count() when none).
+    int FirstOfKey(int key) const;
     int Replace(int index, const double* reals, const int* integers);
 };
 
 template <class Matches, class Better>
 int CheckResultVektori::StoreWorst(const double* reals, const int* integers, Matches matches,
                                    Better better) {
-    int first = 0;
-    int last = 0;
-    KeyBlock(integers[0], first, last);
-    for (int i = first; i < last; ++i) {
+    const int key = integers[0];
+    for (int i = FirstOfKey(key); i < Count() && Int(i, 0) == key; ++i) {
         if (!matches(i)) continue;
         return better(i) ? Replace(i, reals, integers) : -1;
     }

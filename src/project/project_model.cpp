@@ -131,9 +131,10 @@ void KAIKKI_data::LoadProfiles(int standardIndex) {
     char name[32];
     std::snprintf(name, sizeof name, "profiles%d.dat", standardIndex + 1);
     const std::string path = DataFilePath(name);
-    // Without a catalogue file the previous catalogue and its data stay.
-    if (!DataFileExists(path)) return;
-    Profiles.LoadFile(path, 1);
+    // The catalogue belongs to one standard: without its file the standard has no profiles, and
+    // the previous standard's must not stay selectable.
+    Profiles.Clear();
+    if (DataFileExists(path)) Profiles.LoadFile(path, 1);
     Profiles.LoadProfileData(ProgramPath);
 }
 

@@ -51,8 +51,8 @@ public:
     // Reads steelgrades.dat and fasteners.dat (each only when present; a catalogue with records
     // selects its first entries), then the profile catalogue of StandardIndex.
     void LoadCatalogues();
-    // Reads profiles<standardIndex + 1>.dat into Profiles (only when present) and the profiles'
-    // data files.
+    // Empties Profiles, then reads profiles<standardIndex + 1>.dat (when present) and the
+    // profiles' data files.
     void LoadProfiles(int standardIndex);
 
     // File name of the snow-load place list of the selected standard and annex into buffer (emptied

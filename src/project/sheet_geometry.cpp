@@ -217,7 +217,9 @@ void KAIKKI_data::BuildSheetParts(int reset) {
         if (kind == 2) {
             number = nextNumber++;
         } else {
+            // The sheet length it lies on; a long piece laid out before it is no sheet.
             for (int i = 0; i < SheetParts.Count(); ++i) {
+                if (SheetParts.Int(i, PiirtoOsatVektori::kKind) == PiirtoOsatVektori::kSupportPiece) continue;
                 if (start >= SheetParts.Real(i, 0) && end <= SheetParts.Real(i, 1)) {
                     number = -SheetParts.Int(i, 0);
                     break;

@@ -84,7 +84,13 @@ double DOFlukuparivektori::Value(int key) const {
 int DOFlukuparivektori::RoundedValue(int key) const {
     double value = 0.0;
     if (!Find(key, value)) return 0;
-    return static_cast<int>(std::floor(value + 0.5));
+    // Values come from files (up to 1e36); converting one beyond the integer range would be undefined,
+    // so such values saturate at the integer limits (NaN reads as 0).
+    const double rounded = std::floor(value + 0.5);
+    if (!(rounded == rounded)) return 0;
+    if (rounded >= 2147483647.0) return 2147483647;
+    if (rounded <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int>(rounded);
 }
 
 int DOFlukuparivektori::FormatPair(int position, std::string& buffer) const {

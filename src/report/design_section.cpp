@@ -11,6 +11,7 @@
 #include "project/project_model.h"
 #include "report/report_sections.h"
 #include "report/section_writer.h"
+#include "report/utf8_codepoints.h"
 
 namespace kirvos {
 
@@ -157,7 +158,7 @@ void DesignWriter::WritePerPart()
         const char* label = parts.Text(i, PiirtoOsatVektori::kLabel);
         const std::string labelText = label ? label : "";
         std::string head = FormatText("%s %d: %s = ", {w_.T(161, 4), n, w_.T(161, 5)});
-        head += labelText.size() < 2 ? w_.T(161, 6) : labelText;
+        head += DecodeUtf8(labelText).size() < 2 ? w_.T(161, 6) : labelText;
         const int layers = parts.Int(i, PiirtoOsatVektori::kLayers);
         if (layers < 0)
             head += w_.T(161, 7);

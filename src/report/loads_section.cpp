@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "project/project_model.h"
+#include "design/load_combinations.h"
 #include "report/report_sections.h"
 #include "report/section_writer.h"
 
@@ -26,13 +27,15 @@ double BasicValue(const KuormaVektori& loads, int kind)
     }
 }
 
-// Whether a kind takes part in the design: a non-zero basic value (a wind case only within the
-// number of wind cases) or load records. The drawing switches of the pictures play no part: what is
-// hidden in a picture is still a load on the sheet.
+// Whether a kind takes part in the design: a non-zero basic value or load records. Wind cases count
+// only up to the number of wind cases the calculation runs (a count from a file held in 1..4): the
+// loads of a case beyond it act in no combination, and the report lists the loads designed for.
+// The drawing switches of the pictures play no part: what is hidden in a picture is still a load
+// on the sheet.
 bool KindHasLoads(const KuormaVektori& loads, int kind)
 {
-    const bool basic = kind < 3 || kind - 3 < loads.WindCaseCount;
-    return (basic && BasicValue(loads, kind) != 0.0) || loads.CountLoads(kind, -1) > 0;
+    if (kind >= 3 && kind - 3 >= std::clamp(loads.WindCaseCount, 1, 4)) return false;
+    return BasicValue(loads, kind) != 0.0 || loads.CountLoads(kind, -1) > 0;
 }
 
 // psi0 of the imposed-load category in use (category c is row c - 1), as the combinations take it.
@@ -62,8 +65,9 @@ void WriteLoads(const KAIKKI_data* project, RichTextTarget* target)
     const KuormaVektori& loads = p.Loads;
     SectionWriter w(*target, p.Texts, kReportTexts, {130, 260, 400, 450, 500, 550, 600});
 
-    // Factors of structure class 1 only under the standard that has structure classes.
-    const int s = (p.StructureClass == 1 && p.StandardIndex == 0) ? 2 : 0;
+    // The ultimate factors the combinations use: those of structure class 1 for a secondary
+    // structure under standard 0, else those of class 0.
+    const int s = 2 * EffectiveStructureClass(p);
     const std::string header = w.T(142, 3) + FormatText("\t%s", {w.T(142, 4)}) +
                                FormatText("\t%s", {w.T(142, 5)}) + FormatText("\t%s\t ", {w.T(142, 6)});
     w.Bold(w.T(141, 1));

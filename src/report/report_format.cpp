@@ -9,6 +9,17 @@ namespace kirvos {
 
 namespace {
 
+// A value that rounds to zero at the printed precision is printed without its sign: a designer
+// reads "M = -0.00 kNm" as a hogging moment where there is none.
+void AppendRounded(std::string& out, double value, int precision)
+{
+    const std::size_t start = out.size();
+    AppendReal(out, value, precision);
+    if (start < out.size() && out[start] == '-' &&
+        out.find_first_not_of("0.", start + 1) == std::string::npos)
+        out.erase(start, 1);
+}
+
 void AppendValue(std::string& out, const FormatArg& arg, char conversion, int precision)
 {
     if (const auto* text = std::get_if<std::string_view>(&arg)) {
@@ -23,9 +34,9 @@ void AppendValue(std::string& out, const FormatArg& arg, char conversion, int pr
             AppendInt(out, *integer);
     } else if (const auto* real = std::get_if<double>(&arg)) {
         if (conversion == 'd')
-            AppendInt(out, static_cast<long long>(*real));
+            AppendInt(out, *real > -9.0e18 && *real < 9.0e18 ? static_cast<long long>(*real) : 0LL);
         else
-            AppendReal(out, *real, precision < 0 ? 6 : precision);
+            AppendRounded(out, *real, precision < 0 ? 6 : precision);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "project/project_model.h"
 #include "report/report_sections.h"
 #include "report/section_writer.h"
+#include "report/utf8_codepoints.h"
 
 namespace kirvos {
 
@@ -93,7 +94,7 @@ void WriteStructure(const KAIKKI_data* project, RichTextTarget* target)
         std::string line = FormatText("%d", {number});
         const char* label = parts.Text(i, PiirtoOsatVektori::kLabel);
         const std::string labelText = label ? label : "";
-        line += "\t" + (labelText.size() > 2 ? labelText : w.T(124, 7));
+        line += "\t" + (DecodeUtf8(labelText).size() > 2 ? labelText : w.T(124, 7));
         const int layers = parts.Int(i, PiirtoOsatVektori::kLayers);
         if (layers < 0)
             line += FormatText("\t%s", {w.T(124, 8)});

@@ -181,6 +181,28 @@ TEST(CalculationRun, FailedModelKeepsMessagesAndStopsAt30) {
     EXPECT_TRUE(run.ServiceMessages().empty());
 }
 
+TEST(CalculationRun, LoadCaseNumberingLimitsTheLoadedSpans) {
+    // Snow cases 101 + j must stay below the imposed cases from 201: 100 loaded spans fit, 101 not.
+    ProgramFolder folder;
+    auto model = MakeModel(folder);
+    LeadingStandard(*model);
+    model->Loads.SnowLoad = 1.0;
+    model->Loads.SnowShapeFactor = 1.0;
+    model->Loads.ImposedLoad = 1.0;
+    for (const int spans : {100, 101}) {
+        SCOPED_TRACE(spans);
+        std::vector<double> lengths(static_cast<std::size_t>(spans) + 2, 1000.0);
+        lengths.front() = lengths.back() = 0.0;
+        SetSpans(*model, lengths);
+        model->SheetParts.Clear();
+        AddPart(*model, 1, 1, 0, 0, model->Spans.TotalLength());
+        CalculationRun run(*model);
+        run.RunCalculation(0);
+        EXPECT_EQ(model->ResultsValid, spans == 100 ? 1 : 0);
+        EXPECT_EQ(run.UltimateMessages().empty(), spans == 100);
+    }
+}
+
 TEST(CalculationRun, ThicknessSearchStopsAtTheFirstPassingOption) {
     ProgramFolder folder;
     auto model = MakeModel(folder);

@@ -165,9 +165,27 @@ TEST(LoadCombinations, SettingsFromProject) {
     // A snow load record makes snow present even without a basic value.
     model->Loads.Add({" "}, {0, 1000, 1.0, 1.0, 0}, {1, 0, 0, 0, 0});
     EXPECT_TRUE(ReadCombinationSettings(*model).snowPresent);
+    // Hiding loads in the pictures does not take them out of the design.
+    model->Loads.DrawRecordLoads = 0;
+    model->Loads.DrawBasicLoads = 0;
+    model->Loads.ImposedLoad = 2.0;
+    EXPECT_TRUE(ReadCombinationSettings(*model).snowPresent);
+    EXPECT_TRUE(ReadCombinationSettings(*model).imposedPresent);
     BuildLoadCombinations(*model);
     EXPECT_GT(model->UltimateCombinations.Count(), 0);
     EXPECT_GT(model->ServiceCombinations.Count(), 0);
+
+    // The secondary-structure factors belong to standard 0 only: under standard 1 a class 1 brought
+    // by a file would select the 1.0 factors the factor window keeps there.
+    const struct {
+        int standard, structureClass, expected;
+    } classes[] = {{0, 0, 0}, {0, 1, 1}, {1, 0, 0}, {1, 1, 0}, {0, 7, 0}};
+    for (const auto& c : classes) {
+        model->StandardIndex = c.standard;
+        model->StructureClass = c.structureClass;
+        EXPECT_EQ(ReadCombinationSettings(*model).structureClass, c.expected)
+            << "standard " << c.standard << ", class " << c.structureClass;
+    }
 }
 
 }  // namespace

@@ -55,13 +55,15 @@ TEST(CliFem, WritesTheResultsAsJson) {
 TEST(CliFem, FailedChecksGiveStatusMessagesAndAFailingExit) {
     test::ModelText text = test::ContinuousBeam(1, 6000.0);
     text.nodes.push_back("7;\"x\"");  // rejected by the reader
+    // A rejected line in another encoding (a Latin-1 "ä") still gives valid UTF-8 JSON.
+    text.nodes.push_back("8;\xE4");
     const std::string file = WriteModel("cli_bad.txt", text);
     const std::string out = ::testing::TempDir() + "cli_bad.json";
     const CliRun run = RunCli("fem " + file + " --json " + out);
     EXPECT_EQ(run.exitCode, 1);
     std::ifstream in(out);
     const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(json, "{\"status\": -407, \"messages\": [\"101, rivi 3: pal=-2 (7;\\\"x\\\")\", \"Kuormia liian vähän (<1)\"], "
+    EXPECT_EQ(json, "{\"status\": -407, \"messages\": [\"101, rivi 3: pal=-2 (7;\\\"x\\\")\", \"101, rivi 4: pal=-2 (8;\xEF\xBF\xBD)\", \"Kuormia liian vähän (<1)\"], "
                     "\"equations\": 0, \"bandWidth\": 0, \"loadCases\": []}\n");
 }
 

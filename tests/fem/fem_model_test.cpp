@@ -152,6 +152,14 @@ TEST(FemModel, TableOperations) {
     EXPECT_DOUBLE_EQ(m.Nodes.Real(m.Nodes.FindNode(1000001), 0), 3000.0);
     m.Nodes.RemoveGeneratedNodes();
     EXPECT_EQ(m.Nodes.Count(), 2);
+    // After the largest input number 999 999 the generated number still lies above the threshold, so
+    // the clean-up before the next solve removes it.
+    const double xyz[3] = {};
+    const int last = 999999;
+    m.Nodes.Add(nullptr, xyz, &last);
+    EXPECT_EQ(m.Nodes.DuplicateNode(1), 1000001);
+    m.Nodes.RemoveGeneratedNodes();
+    EXPECT_EQ(m.Nodes.Count(), 3);
 
     int code = 0;
     EXPECT_EQ(m.Members.EndRelease(0, 0, code), 0);

@@ -249,6 +249,11 @@ TEST_F(StartupFolder, CataloguesAsRead) {
     model.Profiles.SelectedProfile = 7;
     model.LoadProfiles(0);
     EXPECT_EQ(model.Profiles.SelectedProfile, 0);
+
+    // A standard without a catalogue file has no profiles: the other standard's are not kept.
+    model.LoadProfiles(5);
+    EXPECT_EQ(model.Profiles.Count(), 0);
+    EXPECT_EQ(model.Profiles.ProfileData(0), nullptr);
 }
 
 TEST_F(StartupFolder, ProfileDataValues) {

@@ -223,6 +223,12 @@ TEST(BuildSheetParts, SupportPiecesShortAndLong) {
     SetStructure(model, {0, 1000, 1000, 0}, {SupportDef{}, {1, 1, 50, 0, 100}});
     model.BuildSheetParts(1);
     EXPECT_EQ(model.SheetParts.Int(2, 0), 0) << "short piece across a joint";
+    // Also when a long piece laid out before it covers it: a support piece is no sheet length.
+    SetStructure(model, {0, 1000, 1000, 0}, {{2, 0, 50, 2400}, {1, 1, 50, 0, 100}});
+    model.BuildSheetParts(1);
+    ASSERT_EQ(model.SheetParts.Count(), 4);
+    EXPECT_EQ(model.SheetParts.Int(2, 0), 3);
+    EXPECT_EQ(model.SheetParts.Int(3, 0), 0) << "short piece across a joint, inside a long piece";
 }
 
 TEST(BuildSheetParts, WorkingTextAndSelectionsGoToNewSheets) {

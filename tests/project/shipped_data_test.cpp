@@ -95,6 +95,15 @@ void CheckProfile(const KAIKKI_data& model, int i) {
         }
         // The wide flange in compression makes the negative section the weaker one.
         EXPECT_LE(ProfileValue(data, 32, m), ProfileValue(data, 31, m));
+        // The calculation rescales the intermediate support value from the tabulated bearing length
+        // (group 51) with 0.5 + sqrt(0.02 la / t), t from group 12, and takes the end support value
+        // as it stands (la = 10 mm, half the alpha). For plain webs the two columns must therefore
+        // differ by exactly that ratio, or group 51 does not say what group 52 was worked out for.
+        if (catalogue.Int(i, 0) == 0) {
+            const double la = ProfileValue(data, 51, m);
+            const double ratio = 0.5 * (0.5 + std::sqrt(0.2 / core)) / (0.5 + std::sqrt(0.02 * la / core));
+            EXPECT_NEAR(ProfileValue(data, 53, m) / ProfileValue(data, 52, m), ratio, 0.002);
+        }
         // End support below intermediate support, both per metre in kN/m.
         EXPECT_LT(ProfileValue(data, 53, m), ProfileValue(data, 52, m));
         EXPECT_LT(ProfileValue(data, 52, m), 300.0);
@@ -160,6 +169,90 @@ TEST_F(ShippedData, EveryProfileOfBothCataloguesHasWhatTheCalculationReads) {
         EXPECT_TRUE(perforatedUsable);
     }
     model.LoadProfiles(model.StandardIndex);
+}
+
+// One table line worked by hand (data/SOURCES.md, "Hand check of one table line"): the values
+// the calculation reads, in the units it reads them.
+TEST_F(ShippedData, HandCheckedProfileLine) {
+    KAIKKI_data& model = *model_;
+    model.LoadProfiles(1);
+    const ProfiilitVektori& catalogue = model.Profiles;
+    const ProfiiliArvot* data = nullptr;
+    for (int i = 0; i < catalogue.Count(); ++i)
+        if (catalogue.Text(i, 0) && std::string(catalogue.Text(i, 0)) == "KP 45/900") data = catalogue.ProfileData(i);
+    ASSERT_NE(data, nullptr);
+    int m = 0;
+    for (int n = 1; n <= data->LineCount(14); ++n)
+        if (std::fabs(ProfileValue(data, 14, n) - 0.70) < 1e-9) m = n;
+    ASSERT_GT(m, 0);
+    const struct {
+        int group;
+        double value;  // unit of the group as the calculation reads it
+        const char* what;
+    } expected[] = {
+        {12, 0.66, "core thickness, mm"},     {13, 350.0, "fy, N/mm2"},
+        {21, 7.54, "mass, kg/m2"},            {31, 26.8, "I+ eff, cm4/m"},
+        {32, 20.3, "I- eff, cm4/m"},          {41, 3.28, "M+ Rk, kNm/m"},
+        {42, 3.12, "M- Rk, kNm/m"},           {51, 100.0, "bearing length, mm"},
+        {52, 38.5, "intermediate support, kN/m"}, {53, 9.02, "end support, kN/m"},
+        {61, 69.1, "shear, kN/m"},
+    };
+    for (const auto& e : expected)
+        EXPECT_NEAR(ProfileValue(data, e.group, m), e.value, 0.01 * e.value) << e.what;
+    model.LoadProfiles(model.StandardIndex);
+}
+
+// Factors of the annexes where a public source states them (data/SOURCES.md, "Factors"); a value
+// below 0 is not stated by the source and not checked here.
+TEST_F(ShippedData, AnnexFactorsMatchTheirSources) {
+    NormiVektori& standards = model_->Standards;
+    const double kEn[8][3] = {{0.7, 0.5, 0.3}, {0.7, 0.5, 0.3}, {0.7, 0.7, 0.6}, {0.7, 0.7, 0.6},
+                              {1.0, 0.9, 0.8}, {0.7, 0.7, 0.6}, {0.7, 0.5, 0.3}, {0.0, 0.0, 0.0}};
+    const double kFi[8][3] = {{0.7, 0.5, 0.3}, {0.7, 0.5, 0.3}, {0.7, 0.7, 0.3}, {0.7, 0.7, 0.6},
+                              {1.0, 0.9, 0.8}, {0.7, 0.7, 0.6}, {0.7, 0.5, 0.3}, {0.0, 0.0, 0.0}};
+    const struct {
+        const char* annex;
+        double gammaM0, gammaM1, gammaM2;  // sheet cross-section, web crippling, fasteners
+        double gammaG, gammaQ;             // unfavourable permanent and variable, ultimate state
+        double psiSnow[3], psiWind[3];
+        const double (*imposed)[3];
+    } rows[] = {
+        {"Recommended values", -1, -1, -1, 1.35, 1.5, {0.5, 0.2, 0.0}, {0.6, 0.2, 0.0}, kEn},
+        {"Finland", 1.0, 1.0, 1.25, -1, 1.5, {0.7, 0.5, 0.2}, {0.6, 0.2, 0.0}, kFi},
+        {"Sweden", -1, -1, -1, 1.20, 1.5, {-1, -1, -1}, {-1, -1, -1}, nullptr},
+        {"Norway", 1.05, 1.05, 1.25, -1, -1, {-1, -1, -1}, {-1, -1, -1}, nullptr},
+        {"United Kingdom", 1.0, 1.0, 1.25, -1, -1, {-1, -1, -1}, {-1, -1, -1}, nullptr},
+    };
+    auto check = [](double shipped, double stated, const char* what) {
+        if (stated < 0.0) return;
+        EXPECT_NEAR(shipped, stated, 1e-9) << what;
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.annex);
+        int annex = -1;
+        for (int n = 1; n <= standards.AnnexCount(1); ++n) {
+            std::string name;
+            if (standards.AnnexName(1, n, name) && name == row.annex) annex = n - 1;
+        }
+        ASSERT_GE(annex, 0);
+        standards.SelectStandard(1, annex);
+        check(standards.FactorGrid[0][0], row.gammaM0, "gamma_M0");
+        check(standards.FactorGrid[0][1], row.gammaM1, "gamma_M1");
+        check(standards.SingleFactor1, row.gammaM2, "gamma_M2 of fasteners");
+        check(standards.PermanentFactors[1], row.gammaG, "gamma_G");
+        for (const double* f : {standards.SnowFactors, standards.ImposedFactors, standards.WindFactors})
+            check(f[1], row.gammaQ, "gamma_Q");
+        for (int k = 0; k < 3; ++k) {
+            check(standards.SnowPsi[k], row.psiSnow[k], "snow psi");
+            check(standards.WindPsi[k], row.psiWind[k], "wind psi");
+            if (!row.imposed) continue;
+            for (int c = 0; c < 8; ++c) {
+                SCOPED_TRACE(std::string("imposed-load category ") + "ABCDEFGH"[c]);
+                check(standards.ImposedPsi[c][k], row.imposed[c][k], "imposed psi");
+            }
+        }
+    }
+    standards.SelectStandard(model_->StandardIndex, model_->AnnexIndex);
 }
 
 TEST_F(ShippedData, EveryAnnexHasPlausibleFactorsAndReadableSnowFiles) {

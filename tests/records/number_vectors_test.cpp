@@ -72,10 +72,11 @@ TEST(DOFlukuparivektori, KeepsUniqueKeysInAscendingOrder) {
 
 TEST(DOFlukuparivektori, RoundedValueRoundsHalfUp) {
     DOFlukuparivektori map(20, 20);
-    const double values[] = {2.5, -2.5, 2.49, -0.5, 7.0};
-    const int rounded[] = {3, -2, 2, 0, 7};
-    for (int i = 0; i < 5; ++i) map.Add(i, values[i]);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(map.RoundedValue(i), rounded[i]) << values[i];
+    // Values beyond the integer range (a file may hold up to 1e36) saturate instead of overflowing.
+    const double values[] = {2.5, -2.5, 2.49, -0.5, 7.0, 1.0e36, -1.0e36};
+    const int rounded[] = {3, -2, 2, 0, 7, 2147483647, -2147483647 - 1};
+    for (int i = 0; i < 7; ++i) map.Add(i, values[i]);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(map.RoundedValue(i), rounded[i]) << values[i];
     EXPECT_EQ(map.RoundedValue(99), 0);
 }
 

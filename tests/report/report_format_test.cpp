@@ -22,6 +22,11 @@ TEST(FormatText, ConversionsOfTheReportFormats)
         {FormatText("%.0f mm", {12659.5}), "12660 mm"},
         {FormatText("\t%s\t \t ", {"Span joint"}), "\tSpan joint\t \t "},
         {FormatText("%s%.0f", {"L/", 300.0}), "L/300"},
+        // A value that rounds to zero loses its sign; a small real negative value keeps it.
+        {FormatText("M = %.2f kNm", {-0.004}), "M = 0.00 kNm"},
+        {FormatText("%.0f", {-0.4}), "0"},
+        {FormatText("M = %.2f kNm", {-0.006}), "M = -0.01 kNm"},
+        {FormatText("%d", {1.0e30}), "0"},
         // A kind mismatch prints the value it has; missing arguments print nothing.
         {FormatText("%d and %.2f", {2.9, 3}), "2 and 3.00"},
         {FormatText("%s = %s", {"only"}), "only = "},

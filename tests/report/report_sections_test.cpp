@@ -5,8 +5,11 @@
 // language file, run this test with KIRVOS_UPDATE_GOLDEN=1 to rewrite them, and review the diff.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "design/load_combinations.h"
+#include "report/report_format.h"
 #include "report/report_sections.h"
 #include "report/section_writer.h"
 #include "report_fixture.h"
@@ -190,9 +193,11 @@ TEST(ReportSections, StandardDecidesClassAnnexCategoryAndFactorLines)
     EXPECT_TRUE(HasLine(loads, "Imposed load\t1.35\t0.00\t0.50"));
     EXPECT_FALSE(HasLineStartingWith(loads, "Imposed load category"));
 
-    // With the annex (standard 1) the class is not printed and class-0 factors [1], [0] are used.
+    // With the annex (standard 1) the class is not printed; a primary structure takes the class-0
+    // factors [1], [0].
     p->StandardIndex = 1;
     p->AnnexIndex = 1;
+    p->StructureClass = 0;
     WriteMainData(p.get(), &main, PrintOptions(0));
     WriteLoads(p.get(), &loads);
     EXPECT_TRUE(HasLine(main, "Design standard\tEuropean code"));
@@ -206,6 +211,39 @@ TEST(ReportSections, StandardDecidesClassAnnexCategoryAndFactorLines)
     p->OwnDeflectionLimit = 250;
     WriteMainData(p.get(), &main, PrintOptions(0));
     EXPECT_TRUE(HasLine(main, "Deflection limit\tL/250"));
+}
+
+// The factor table must show the factors the ultimate combinations were built with, whatever the
+// standard and structure class (a file can bring class 1 together with standard 1).
+TEST(ReportSections, PrintedUltimateFactorsAreThoseOfTheCombinations)
+{
+    auto p = MakeReportProject();
+    for (int standard : {0, 1}) {
+        for (int structureClass : {0, 1}) {
+            p->StandardIndex = standard;
+            p->StructureClass = structureClass;
+            ASSERT_EQ(BuildLoadCombinations(*p), 0);
+            // Factors of the dead load case (2) over all ultimate combinations: favourable and
+            // unfavourable.
+            double lowest = 1e9;
+            double highest = -1e9;
+            for (int c = 0; c < p->UltimateCombinations.Count(); ++c) {
+                const DOFlukuparivektori& combination = p->UltimateCombinations.Map(c);
+                for (int i = 0; i < combination.Count(); ++i) {
+                    if (combination.KeyAt(i) != 2) continue;
+                    lowest = std::min(lowest, combination.ValueAt(i));
+                    highest = std::max(highest, combination.ValueAt(i));
+                }
+            }
+            ASSERT_LE(lowest, highest);
+            RichTextTarget loads;
+            WriteLoads(p.get(), &loads);
+            const std::string expected =
+                FormatText("Dead load\t%.2f\t%.2f\t1.00", {highest, lowest});
+            EXPECT_TRUE(HasLine(loads, expected)) << "standard " << standard << ", class " << structureClass
+                                                  << ": " << expected;
+        }
+    }
 }
 
 TEST(ReportSections, LoadValuesAsTheSheetReceivesThem)
@@ -239,16 +277,23 @@ TEST(ReportSections, LoadValuesAsTheSheetReceivesThem)
     WriteLoads(p.get(), &hidden);
     EXPECT_EQ(hidden.Lines(), doc.Lines());
 
-    // Kinds without loads leave no block; the third wind case is beyond WindCaseCount.
+    // Kinds without loads leave no block; the third wind case is beyond WindCaseCount and is not
+    // designed for, neither its basic value nor its load records.
     p->Loads.Clear();
     p->Loads.SnowLoad = 0.0;
     p->Loads.WindCoefficients[2] = 0.5;
+    p->Loads.Add({" "}, {0, 1000, 0.4, 0.4, 0}, {5, 0, 0});
     WriteLoads(p.get(), &doc);
     EXPECT_TRUE(HasLine(doc, "Dead load"));
     EXPECT_FALSE(HasLine(doc, "Snow load"));
     EXPECT_TRUE(HasLine(doc, "Wind load, case 2:"));
     EXPECT_FALSE(HasLine(doc, "Wind load, case 3:"));
     EXPECT_FALSE(HasLineStartingWith(doc, "Reduction of the snow load"));
+    // A wind case count of 0 from a file runs one wind case, so the first case is listed.
+    p->Loads.WindCaseCount = 0;
+    WriteLoads(p.get(), &doc);
+    EXPECT_TRUE(HasLine(doc, "Wind load, case 1:"));
+    EXPECT_FALSE(HasLine(doc, "Wind load, case 2:"));
 }
 
 TEST(ReportSections, DesignSectionEmptyWithoutValidResults)
@@ -334,6 +379,36 @@ TEST(ReportSections, FastenerBlocksFollowTheSelection)
     WriteFasteners(p.get(), &doc, jointsOnly);
     EXPECT_FALSE(HasLineStartingWith(doc, "The fastener selected for the supports"));
     EXPECT_TRUE(HasLine(doc, "FASTENERS IN THE JOINTS OF THE SHEETS"));
+}
+
+// Sheet part labels are judged by their characters, not their bytes: the structure table needs more
+// than two, the design head at least two, before the label replaces the "not chosen" text.
+TEST(ReportSections, SheetPartLabelLengthCountsCharacters)
+{
+    auto p = MakeReportProject();
+    struct Case {
+        const char* label;
+        const char* structureLine;
+        const char* designHead;
+    };
+    const Case cases[] = {
+        {"\xC3\xA4\xC3\xB6", "1\tthickness not chosen\tsingle sheet\t6625\t--",
+         "Sheet part 1: thickness = \xC3\xA4\xC3\xB6, single sheet, L=6625 mm"},
+        {"\xC3\xA9", "1\tthickness not chosen\tsingle sheet\t6625\t--",
+         "Sheet part 1: thickness = not chosen, single sheet, L=6625 mm"},
+        {"0.7", "1\t0.7\tsingle sheet\t6625\t--", "Sheet part 1: thickness = 0.7, single sheet, L=6625 mm"},
+    };
+    ReportOptions perPart = PrintOptions(0);
+    perPart.Layout = 0;
+    for (const Case& c : cases) {
+        p->SheetParts.SetText(0, PiirtoOsatVektori::kLabel, std::string_view(c.label));
+        RichTextTarget structure;
+        RichTextTarget design;
+        WriteStructure(p.get(), &structure);
+        WriteDesign(p.get(), &design, perPart);
+        EXPECT_TRUE(HasLine(structure, c.structureLine)) << c.label;
+        EXPECT_TRUE(HasLine(design, c.designHead)) << c.label;
+    }
 }
 
 TEST(ReportSections, LettersOfSupportsAndCategories)
