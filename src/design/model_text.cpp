@@ -110,6 +110,16 @@ std::string TrapezoidLine(int load, int loadCase, int element, double q1, double
     return line;
 }
 
+}  // namespace
+
+LoadSlopeFactors SlopeFactorsOf(int kind, double slopeCos) {
+    if (kind == 0) return {slopeCos, slopeCos};
+    if (kind == 1 || kind == 2) return {slopeCos * slopeCos, slopeCos};
+    return {1.0, 1.0};
+}
+
+namespace {
+
 int BasicLoads(const KAIKKI_data& model, const LoadContext& context, std::vector<std::string>& lines, int kind,
                int next) {
     const KuormaVektori& loads = model.Loads;
@@ -205,10 +215,9 @@ void PointLoad(const KAIKKI_data& model, std::vector<std::string>& lines, int& n
 int AdditionalLoads(const KAIKKI_data& model, const LoadContext& context, std::vector<std::string>& lines, int kind,
                     int next) {
     const KuormaVektori& loads = model.Loads;
-    const double c = context.SlopeCos();
-    // Dead load acts on the sloping length; snow and imposed surface loads are given on the plan.
-    const double surfaceFactor = kind == 0 ? c : (kind == 1 || kind == 2) ? c * c : 1.0;
-    const double pointFactor = kind <= 2 ? c : 1.0;
+    const LoadSlopeFactors slope = SlopeFactorsOf(kind, context.SlopeCos());
+    const double surfaceFactor = slope.surface;
+    const double pointFactor = slope.point;
     for (const LoadedRange& range : context.Ranges()) {
         const int loadCase = LoadCaseOf(kind, range);
         for (int r = 0; r < loads.Count(); ++r) {

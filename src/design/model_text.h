@@ -14,6 +14,16 @@ namespace kirvos {
 
 class KAIKKI_data;
 
+// What the sheet receives of a load of one kind (0 dead, 1 snow, 2 imposed, 3 and above wind) on a
+// slope whose cosine is given: dead load acts per m2 of sloping sheet (x cos), snow and imposed load
+// per m2 of plan (x cos^2), wind normal to the sheet (x 1); point loads of dead, snow and imposed
+// load x cos. The calculation and the report both take the factors from here.
+struct LoadSlopeFactors {
+    double surface = 1.0;
+    double point = 1.0;
+};
+LoadSlopeFactors SlopeFactorsOf(int kind, double slopeCos);
+
 // Empties lines and writes groups 101 (nodes) to 701 (couplings) and the closing header 999 from
 // Elements (BuildElements must have run), SheetParts and Loads.
 void WriteModelText(const KAIKKI_data& model, std::vector<std::string>& lines);

@@ -6,6 +6,7 @@
 
 #include "project/project_model.h"
 #include "design/load_combinations.h"
+#include "design/model_text.h"
 #include "report/report_sections.h"
 #include "report/section_writer.h"
 
@@ -94,10 +95,10 @@ void WriteLoads(const KAIKKI_data* project, RichTextTarget* target)
             w.Bold(FormatText("%s %d:", {w.T(143, 4), k - 2}));
         w.Underlined(w.T(143, 5) + FormatText("\t%s", {w.T(143, 6)}) + FormatText("\t%s\t ", {w.T(143, 7)}));
 
-        // Dead load acts vertically per m2 of sheet (x cos); snow and imposed load per m2 of plan
-        // (x cos^2); wind acts normal to the sheet already.
-        const double surfaceFactor = k == 0 ? cosine : (k <= 2 ? cosine * cosine : 1.0);
-        const double pointFactor = k <= 2 ? cosine : 1.0;
+        // The loads as the sheet receives them, with the calculation's slope factors.
+        const LoadSlopeFactors slope = SlopeFactorsOf(k, cosine);
+        const double surfaceFactor = slope.surface;
+        const double pointFactor = slope.point;
         const double q = BasicValue(loads, k);
         if (q != 0.0) {
             std::string line = w.T(143, 8) + FormatText("\t%s", {w.T(143, 9)}) +
