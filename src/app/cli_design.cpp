@@ -5,6 +5,7 @@
 #include <cstdio>   // std::fprintf, std::printf
 #include <cstring>  // std::strcmp
 #include <filesystem>
+#include <initializer_list>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -115,6 +116,30 @@ void MessageArray(JsonWriter& json, const std::vector<std::string>& lines) {
     json.EndArray();
 }
 
+// One JSON key of a result record: an integer or a real field of the table.
+struct JsonField {
+    const char* key;
+    bool integer;
+    int field;
+};
+
+// The table as an array of objects, one per record in table order.
+void RecordArray(JsonWriter& json, const char* key, const DOFvektori& table, std::initializer_list<JsonField> fields) {
+    json.Key(key).BeginArray();
+    for (int i = 0; i < table.Count(); ++i) {
+        json.BeginObject();
+        for (const JsonField& f : fields) {
+            if (f.integer) {
+                json.Key(f.key).Integer(table.Int(i, f.field));
+            } else {
+                json.Key(f.key).Number(table.Real(i, f.field));
+            }
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
 std::string ResultJson(const KAIKKI_data& model, const CalculationRun& run, int passes) {
     JsonWriter json;
     json.BeginObject();
@@ -175,39 +200,13 @@ std::string ResultJson(const KAIKKI_data& model, const CalculationRun& run, int 
     envelope("ultimateEnvelope", model.UltimateEnvelope, true);
     envelope("serviceEnvelope", model.ServiceEnvelope, false);
 
-    json.Key("designResults").BeginArray();
-    const MitoitusTulosVektori& design = model.DesignResults;
-    for (int i = 0; i < design.Count(); ++i) {
-        json.BeginObject();
-        json.Key("part").Integer(design.Int(i, 0));
-        json.Key("kind").Integer(design.Int(i, 1));
-        json.Key("spanIndex").Integer(design.Int(i, 2));
-        json.Key("x").Number(design.Real(i, 0));
-        json.Key("utilisation").Number(design.Real(i, 1));
-        json.Key("value").Number(design.Real(i, 2));
-        json.Key("second").Number(design.Real(i, 3));
-        json.Key("third").Number(design.Real(i, 4));
-        json.EndObject();
-    }
-    json.EndArray();
-
-    json.Key("connectionResults").BeginArray();
-    const LiitosTulosVektori& connections = model.ConnectionResults;
-    for (int i = 0; i < connections.Count(); ++i) {
-        json.BeginObject();
-        json.Key("type").Integer(connections.Int(i, 0));
-        json.Key("check").Integer(connections.Int(i, 1));
-        json.Key("index").Integer(connections.Int(i, 2));
-        json.Key("x").Number(connections.Real(i, 0));
-        json.Key("count").Number(connections.Real(i, 1));
-        json.Key("utilisation").Number(connections.Real(i, 2));
-        json.Key("fv").Number(connections.Real(i, 3));
-        json.Key("fb").Number(connections.Real(i, 4));
-        json.Key("fo").Number(connections.Real(i, 5));
-        json.Key("fp").Number(connections.Real(i, 6));
-        json.EndObject();
-    }
-    json.EndArray();
+    RecordArray(json, "designResults", model.DesignResults,
+                {{"part", true, 0}, {"kind", true, 1}, {"spanIndex", true, 2}, {"x", false, 0},
+                 {"utilisation", false, 1}, {"value", false, 2}, {"second", false, 3}, {"third", false, 4}});
+    RecordArray(json, "connectionResults", model.ConnectionResults,
+                {{"type", true, 0}, {"check", true, 1}, {"index", true, 2}, {"x", false, 0}, {"count", false, 1},
+                 {"utilisation", false, 2}, {"fv", false, 3}, {"fb", false, 4}, {"fo", false, 5},
+                 {"fp", false, 6}});
     json.EndObject();
     return json.Text();
 }
