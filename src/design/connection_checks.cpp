@@ -66,16 +66,17 @@ FastenerResistances ComputeFastenerResistances(const FastenerData& f, int type, 
 
 namespace {
 
+// n is the count the check's forces need; it stands even when the ductility rule's utilisation
+// stays the higher one, so a place flagged for ductility still shows how many fasteners it needs.
 struct Outcome {
     double n = 1.0;
     double use = 0.0;
     int check = -1;
 
-    void Offer(double u, int c, double count) {
+    void Offer(double u, int c) {
         if (u > use) {
             use = u;
             check = c;
-            n = count;
         }
     }
 };
@@ -135,11 +136,11 @@ void RibPlaceChecks(KAIKKI_data& model, const FastenerData& f, const FastenerRes
     Governing governing;
     for (int check = 0; check <= 9; ++check) {
         Outcome o;
-        if (q > 100.0) o.Offer(q, kDuctility, 1.0);
+        if (q > 100.0) o.Offer(q, kDuctility);
         auto single = [&](double E, double R, int c) {
             if (R <= 0.0) return;
-            const double n = PerRib(E, R, n0);
-            o.Offer(E / (n * n0 * R) * 100.0, c, n);
+            o.n = PerRib(E, R, n0);
+            o.Offer(E / (o.n * n0 * R) * 100.0, c);
         };
         switch (check) {
             case 0:
@@ -154,7 +155,8 @@ void RibPlaceChecks(KAIKKI_data& model, const FastenerData& f, const FastenerRes
                     // One fastener per rib keeps more of the sheet's pull-through capacity.
                     double n = PerRib(T, 0.9 * r.Fp, n0);
                     if (n > 1.0) n = std::max(n, PerRib(T, 0.7 * r.Fp, n0));
-                    o.Offer(T / (n * n0 * (n > 1.0 ? 0.7 : 0.9) * r.Fp) * 100.0, kPullThrough, n);
+                    o.n = n;
+                    o.Offer(T / (n * n0 * (n > 1.0 ? 0.7 : 0.9) * r.Fp) * 100.0, kPullThrough);
                 }
                 break;
             case 8: {
@@ -169,7 +171,8 @@ void RibPlaceChecks(KAIKKI_data& model, const FastenerData& f, const FastenerRes
                     const double ub =
                         sheet ? (std::pow(T / (m * c * r.Fp), 2) + std::pow(S / (m * r.Fb), 2)) * 100.0 : 0.0;
                     if ((ua <= 100.0 && ub <= 100.0) || n == kMaxPerRib) {
-                        o.Offer(std::max(ua, ub), kShearAndTension, n);
+                        o.n = n;
+                        o.Offer(std::max(ua, ub), kShearAndTension);
                         break;
                     }
                 }
@@ -190,11 +193,11 @@ void SeamChecks(KAIKKI_data& model, const FastenerResistances& r, double S, doub
     for (int check = 0; check <= 2; ++check) {
         Outcome o;
         o.n = least;
-        if (q > 100.0) o.Offer(q, kDuctility, least);
+        if (q > 100.0) o.Offer(q, kDuctility);
         auto along = [&](double R, int c) {
             if (R <= 0.0) return;
-            const double n = std::min(std::max(least, S / R), kMaxPerSeam);
-            o.Offer(S / (n * R) * 100.0, c, n);
+            o.n = std::min(std::max(least, S / R), kMaxPerSeam);
+            o.Offer(S / (o.n * R) * 100.0, c);
         };
         if (check == 0 && o.check < 0) o.check = kNothingExceeded;
         if (check == 1) along(r.Fv, kFastenerShear);

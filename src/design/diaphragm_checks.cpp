@@ -14,6 +14,9 @@ namespace kirvos {
 
 namespace {
 
+// mm: span ends and part ends are sums of the same lengths, written to files with three decimals.
+constexpr double kSamePlace = 0.01;
+
 enum Key {
     kArrangement = 1,
     kFlangeSupported = 2,
@@ -147,7 +150,7 @@ void CheckDiaphragm(KAIKKI_data& model) {
         for (int i = 1; i + 1 < n; ++i) {
             const double Ls = model.Spans.Real(i, 0);
             const double end = start + Ls;
-            if (xs <= start && end <= xe) {
+            if (xs <= start + kSamePlace && end <= xe + kSamePlace) {
                 SupportData span;
                 span.spanLength = Ls;
                 for (int kind : {11, 12}) {

@@ -277,7 +277,14 @@ struct CombinationChecks::Pass {
         }
         ConnectionPlace& place = position.fastening[static_cast<std::size_t>(index)];
         if (place.type == 0) {
-            place = PrepareConnection(model, position.plates, kJointPlace, index);
+            // The second plate is F2 - t, the sheets over x besides the part's own. The total counts
+            // only sheets running through x, so where the part itself ends there (a lap joint) its
+            // own sheet is added first; otherwise its thickness would be taken off the other sheet's.
+            const PiirtoOsatVektori& parts = model.SheetParts;
+            const bool through = parts.Real(index, PiirtoOsatVektori::kStart) < position.x &&
+                                 position.x < parts.Real(index, PiirtoOsatVektori::kEnd);
+            const double F2 = position.plates + (through ? 0.0 : Thickness(model, index));
+            place = PrepareConnection(model, F2, kJointPlace, index);
             place.type = kJointPlace;  // prepared, also when no fastener is selected
         }
         return place;

@@ -1,13 +1,14 @@
 // Design resistances of a sheet part from the selected profile's value table.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "design/diaphragm_checks.h"
 #include "design/sheet_checks.h"
 #include "design/sheet_properties.h"
 #include "project/project_model.h"
+#include "records/field_parsing.h"
 
 namespace kirvos {
 
@@ -111,13 +112,14 @@ double InteractionLimit::At(const SupportData* support) const {
 
 void ReadLimitTable(const std::string& text, double (&values)[12]) {
     for (double& v : values) v = 0.0;
-    const char* p = text.c_str();
-    for (int i = 0; i < 12 && *p; ++i) {
-        char* end = nullptr;
-        values[i] = std::strtod(p, &end);
-        if (end == p) break;
-        p = end;
-        while (*p == ' ' || *p == ';') ++p;
+    // The profile files write a decimal point whatever locale the program runs under, so the
+    // fields are not read with the C library's locale-dependent conversion.
+    std::string_view rest(text);
+    for (double& v : values) {
+        const std::size_t cut = rest.find(';');
+        if (ParseNumber(rest.substr(0, cut), v, kRealFieldMin, kRealFieldMax) != 0) break;
+        if (cut == std::string_view::npos) break;
+        rest.remove_prefix(cut + 1);
     }
 }
 

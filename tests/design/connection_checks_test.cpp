@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "checks_fixture.h"
+#include "design/checks_hook.h"
 
 namespace kirvos {
 namespace {
@@ -148,6 +150,54 @@ TEST_F(Connections, DuctilityRuleFlagsStrongBearingAgainstAWeakRivet) {
     const Place p = Check(*model, kJointPlace, 0.0, 0.0, 1.4);
     EXPECT_EQ(p.check, kDuctility);
     EXPECT_NEAR(p.use, 1.2 * 1167.6403 / 1376.0 * 100, 1e-3);
+}
+
+TEST_F(Connections, DuctilityKeepsTheFastenerCountTheForceNeeds) {
+    // Rivet, Fv = 1376 N. At the 3 mm support it bears Fb = b2 = 1.6 x 0.7 x 4.8 x 350 = 1881.6 N,
+    // so the ductility rule shows 1.2 Fb / Fv = 164.1 %, yet the shear of 3 x 4 x 1376 N/m still
+    // needs three rivets a rib. On the side lap (t2 = t) Fb = 1167.64 N (101.8 %) and a shear flow
+    // of five times that needs five along the part.
+    model->Fasteners.SupportFastener = 1;
+    model->Fasteners.SeamFastener = 1;
+    const struct {
+        int type;
+        double S, n, use;
+    } cases[] = {
+        {kSupportPlace, 3 * 4 * 1376.0, 3.0, 1.2 * 1881.6 / 1376.0 * 100},
+        {kSeamPlace, 5 * 1167.6403, 5.0, 1.2 * 1167.6403 / 1376.0 * 100},
+    };
+    for (const auto& c : cases) {
+        const Place p = Check(*model, c.type, c.S, 0.0);
+        EXPECT_EQ(p.check, kDuctility) << c.type;
+        EXPECT_NEAR(p.n, c.n, 1e-6) << c.type;
+        EXPECT_NEAR(p.use, c.use, 1e-3) << c.type;
+    }
+}
+
+TEST_F(Connections, JointSecondPlateIsTheOtherSheetAtAPartEnd) {
+    // Part 1 (0.7 mm) from 0 to 7000 laps over part 2 (1.0 mm) from 5000 to 12000. At 7000 the
+    // fasteners of part 1 grip the 1.0 mm sheet, at 5000 those of part 2 the 0.7 mm sheet; the
+    // pull-out resistance 1.5 t2 sqrt(t2 d) fs shows which plate was taken.
+    testing::SetSpans(*model, {0, 6000, 6000, 0});
+    model->SheetParts.Clear();
+    AddPart(*model, 1, 1, 0, 0, 7000);
+    AddPart(*model, 2, 2, 0, 5000, 12000);
+    VerhoKayratVektori ends(20, 20);
+    const double members[][4] = {{1, 1, 0, 6000}, {1, 2, 6000, 7000}, {2, 3, 5000, 6000}, {2, 4, 6000, 12000}};
+    for (const auto& m : members) {
+        const int part = static_cast<int>(m[0]), member = static_cast<int>(m[1]);
+        ends.Add({}, {m[2], 0, 0, 0, 0}, {1, part, member, 0, 0});
+        ends.Add({}, {m[3], 0, 0, 0, 0}, {1, part, member, 0, 0});
+    }
+    CheckCombination(*model, 0, ends);
+    const struct {
+        double x, t2;
+    } joints[] = {{7000, 1.0}, {5000, 0.7}};
+    for (const auto& j : joints) {
+        const int i = FindConnection(*model, kJointPlace, j.x);
+        ASSERT_GE(i, 0) << j.x;
+        EXPECT_NEAR(model->ConnectionResults.Real(i, 5), 1.5 * j.t2 * std::sqrt(j.t2 * 5.5) * 350.0, 1e-6) << j.x;
+    }
 }
 
 TEST_F(Connections, SideLapCountWithAndWithoutDiaphragm) {

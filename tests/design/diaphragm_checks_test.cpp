@@ -129,6 +129,19 @@ TEST_F(Diaphragm, PartNotCoveringASpanGetsNoShearCheck) {
     EXPECT_LT(FindResult(*model, 1, kDiaphragmDeflectionW1), 0);
 }
 
+TEST_F(Diaphragm, PartEndingAtTheLastSupportCoversItsSpanDespiteRounding) {
+    // Spans typed as 1666.6667 mm end at 5000.0001 mm; the part saved as ending at 5000.000 mm
+    // still covers the last one.
+    SetSpans(*model, {0, 1666.6667, 1666.6667, 1666.6667, 0});
+    model->SheetParts.Clear();
+    AddPart(*model, 1, 1, 0, 0, 5000);
+    CheckDiaphragm(*model);
+    for (int span : {1, 2, 3}) {
+        EXPECT_GE(FindResult(*model, 1, kDiaphragmShearEnds, -1, span), 0) << span;
+        EXPECT_GE(FindResult(*model, 1, kDiaphragmShearBuckling, -1, span), 0) << span;
+    }
+}
+
 TEST_F(Diaphragm, ZeroDimensionStopsTheCalculationWithAMessage) {
     model->DiaphragmOn = 1;
     model->Loads.DeadLoad = 1.0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -105,6 +106,22 @@ TEST(InterpolateTable, IntervalsAndOutside) {
     EXPECT_DOUBLE_EQ(InterpolateTable(5, ""), 1.25);
     // A zero-width interval gives its own value rather than dividing by zero.
     EXPECT_DOUBLE_EQ(InterpolateTable(10, "10;10;20;30;40;50;7;8;9;9;9;9"), 7.0);
+}
+
+TEST(InterpolateTable, ReadsDecimalPointsUnderACommaLocale) {
+    // The user interface runs under the user's locale; the profile texts keep their decimal point.
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    bool comma = false;
+    for (const char* name : {"fi_FI.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "fi_FI.utf8", "de_DE.utf8"}) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            comma = true;
+            break;
+        }
+    }
+    if (!comma) GTEST_SKIP() << "no locale with a decimal comma installed";
+    const double y = InterpolateTable(50, "0;20;40;60;80;100;1.5;1.5;1.4;1.3;1.2;1.1");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_NEAR(y, 1.35, 1e-12);
 }
 
 // Two spans of 4000 mm, 2 kN/m2 in all (10 kg/m2 self weight plus dead load), every factor 1:
