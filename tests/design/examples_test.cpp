@@ -44,6 +44,21 @@ void Point(KAIKKI_data& m, int kind, int support, double x1, double force, doubl
     m.Loads.Add({" "}, {x1, 0, force, 0, width}, {kind, 1, support, 0, 0});
 }
 
+int FastenerNamed(const KAIKKI_data& model, const std::string& name) {
+    for (int i = 0; i < model.Fasteners.Count(); ++i) {
+        if (name == model.Fasteners.Text(i, 0)) return i;
+    }
+    return -1;
+}
+
+// Every example fastens its sheets as a designer would: 6.3 mm self-drilling screws to the
+// supports, 4.8 mm self-drilling screws in the joints and side laps.
+void ChooseFasteners(KAIKKI_data& m) {
+    m.Fasteners.SupportFastener = FastenerNamed(m, "SD 6.3x32");
+    m.Fasteners.JointFastener = FastenerNamed(m, "SD 4.8x20");
+    m.Fasteners.SeamFastener = FastenerNamed(m, "SD 4.8x20");
+}
+
 struct Example {
     const char* file;
     std::function<void(KAIKKI_data&)> build;
@@ -114,7 +129,10 @@ TEST(Examples, EveryExampleOpensAndDesigns) {
             KAIKKI_data model(kProgram);
             model.NewProject();
             example.build(model);
+            ChooseFasteners(model);
             ASSERT_GE(model.Profiles.SelectedProfile, 0);
+            ASSERT_GE(model.Fasteners.SupportFastener, 0);
+            ASSERT_GE(model.Fasteners.SeamFastener, 0);
             model.BuildSheetParts(1);
             ASSERT_EQ(model.WriteProjectFile(path), 0);
         }
@@ -136,6 +154,12 @@ TEST(Examples, EveryExampleOpensAndDesigns) {
             if (model.SheetParts.IsPart(i)) {
                 EXPECT_GT(model.SheetParts.Int(i, 2), 0);
             }
+        }
+        // A bundled example is a design that holds: its fasteners are checked and pass.
+        EXPECT_GT(model.ConnectionResults.Count(), 0);
+        for (int i = 0; i < model.ConnectionResults.Count(); ++i) {
+            EXPECT_LE(model.ConnectionResults.Real(i, 2), 100.0)
+                << "connection place " << i << " of type " << model.ConnectionResults.Int(i, 0);
         }
     }
 }
