@@ -222,8 +222,7 @@ int AdditionalLoads(const KAIKKI_data& model, const LoadContext& context, std::v
         const int loadCase = LoadCaseOf(kind, range);
         for (int r = 0; r < loads.Count(); ++r) {
             if (loads.Int(r, KuormaVektori::kKind) != kind) continue;
-            const double xs = loads.Real(r, KuormaVektori::kX1) +
-                              model.Spans.SupportPosition(loads.Int(r, KuormaVektori::kSupport));
+            const double xs = loads.StartPosition(r, model.Spans);
             const double xe = xs + loads.Real(r, KuormaVektori::kLength);
             const double v1 = loads.Real(r, KuormaVektori::kValue1);
             const double v2 = loads.Real(r, KuormaVektori::kValue2);

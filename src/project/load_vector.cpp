@@ -71,6 +71,10 @@ int KuormaVektori::LoadDrawItems(int kind) const {
     return items;
 }
 
+double KuormaVektori::StartPosition(int record, const JanneVektori& spans) const {
+    return Real(record, kX1) + spans.SupportPosition(Int(record, kSupport));
+}
+
 void KuormaVektori::FitLoadsToGeometry(const JanneVektori& spans) {
     const double total = spans.TotalLength();
     for (int i = Count() - 1; i >= 0; --i) {
@@ -81,8 +85,7 @@ void KuormaVektori::FitLoadsToGeometry(const JanneVektori& spans) {
         }
         // X1 is measured from the load's support; the limits apply to the absolute position, so a
         // load measured from an inner support is judged where it really lies on the sheeting.
-        const double p = spans.SupportPosition(support);
-        const double s = Real(i, kX1) + p;
+        const double s = StartPosition(i, spans);
         const double length = Real(i, kLength);
         const double e = s + length;
         if (Int(i, kType) != 0) {
@@ -101,7 +104,7 @@ void KuormaVektori::FitLoadsToGeometry(const JanneVektori& spans) {
         double start = s;
         if (s < 0.0) {
             start = 0.0;
-            SetReal(i, kX1, -p);
+            SetReal(i, kX1, -spans.SupportPosition(support));
             SetReal(i, kValue1, q1 + (q2 - q1) * (0.0 - s) / (e - s));
             SetReal(i, kLength, e);
         }

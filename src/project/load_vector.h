@@ -64,6 +64,10 @@ public:
     int LoadDrawItems(int kind) const;
     bool HasLoadDrawItems(int kind) const { return LoadDrawItems(kind) > 0; }
 
+    // Position of the record's start along the sheeting, mm: X1 plus the position of the support it
+    // is measured from.
+    double StartPosition(int record, const JanneVektori& spans) const;
+
     // Fits the loads to changed spans (L = spans' total length; positions judged absolutely, X1 plus
     // the position of the load's support): a load on a missing support is removed; a surface load
     // of no length or lying wholly outside [0, L] is removed, otherwise clipped to [0, L] with its

@@ -108,8 +108,7 @@ void WriteLoads(const KAIKKI_data* project, RichTextTarget* target)
         }
         for (int i = 0; i < loads.Count(); ++i) {
             if (loads.Int(i, KuormaVektori::kKind) != k) continue;
-            const double x = loads.Real(i, KuormaVektori::kX1) +
-                             p.Spans.SupportPosition(loads.Int(i, KuormaVektori::kSupport));
+            const double x = loads.StartPosition(i, p.Spans);
             const double end = x + loads.Real(i, KuormaVektori::kLength);
             const double value1 = loads.Real(i, KuormaVektori::kValue1);
             const double value2 = loads.Real(i, KuormaVektori::kValue2);
